@@ -1,0 +1,41 @@
+# Tilora: `make run` and `make test` do all the set-up on a fresh Debian machine.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+BUILD_TYPE ?= RelWithDebInfo
+
+# Debian packages the build, the tests and the benchmarks need.
+PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev \
+            libminizip-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
+
+.PHONY: all deps configure build run test bench sanitize clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh $(PACKAGES)
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@tools/run-game.sh $(BUILD)/bin/Tilora
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/tilora_bench
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTILORA_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

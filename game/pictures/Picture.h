@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+class QPainter;
+
+// One decoded picture (BMP, JPEG or GIF: the bytes decide, not the name). Sizes and source
+// rectangles are in HIMETRIC (hundredths of a millimetre) at 96 pixels per inch, as the rest of
+// the game measures pictures. Every load empties the picture first, so a failed load leaves
+// it empty.
+class Picture {
+public:
+    static constexpr int PixelsPerInch = 96;
+
+    bool LoadFromFile(const QString& path);
+    // The resource ":/<type>/<name>", e.g. ("BMP", "IDR_BMP2").
+    bool LoadFromResource(const QString& type, const QString& name);
+    // Decodes a copy of the caller's bytes.
+    bool LoadFromBuffer(const unsigned char* bytes, std::uint32_t size);
+    void Unload();
+
+    bool IsEmpty() const { return image_.isNull(); }
+    int GetWidth() const;   // HIMETRIC; 0 when empty
+    int GetHeight() const;  // HIMETRIC; 0 when empty
+
+    // Draws the source rectangle (HIMETRIC, from the top-left) stretched into the destination
+    // rectangle (the painter's logical units), upright. False, drawing nothing, when the painter
+    // is missing or the picture is empty.
+    bool Draw(QPainter* target, int x, int y, int cx, int cy,
+              int xSrc, int ySrc, int cxSrc, int cySrc) const;
+
+    // The decoded pixels, for callers that cache a scaled copy.
+    const QImage& Image() const { return image_; }
+
+    // MulDiv(value, numerator, denominator): rounded to nearest, as the HIMETRIC conversions use.
+    static int MulDiv(int value, int numerator, int denominator);
+    static int HimetricToPixels(int himetric) { return MulDiv(himetric, PixelsPerInch, 2540); }
+    static int PixelsToHimetric(int pixels) { return MulDiv(pixels, 2540, PixelsPerInch); }
+
+private:
+    QImage image_;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class Picture;
+
+// A path names an archive when it contains ".zip" anywhere, in any case (PICS.ZIP, old.zip.d/x.bmp).
+bool IsArchivePath(const QString& path);
+
+// Reads the picture members of one ZIP archive, numbered from 1 in central-directory order.
+// A member is a picture when its name ends in .jpg, .bmp or .gif (any case) and its first 58 bytes
+// carry a picture signature.
+class ZipPictureArchive {
+public:
+    // Members declared larger than this are refused by Extract.
+    static constexpr std::uint32_t MaxMemberSize = 256u * 1024 * 1024;
+
+    ZipPictureArchive();   // reseeds the C library generator from the clock
+    ~ZipPictureArchive();  // Close
+    ZipPictureArchive(const ZipPictureArchive&) = delete;
+    ZipPictureArchive& operator=(const ZipPictureArchive&) = delete;
+
+    bool Open(const QString& path);
+    void Close();
+    int GetCount() const;  // -1 when no archive is open
+    bool GoToFirstPicture();
+    bool GoToNextPicture();
+    bool GoToPreviousPicture();
+    // Picture number (1-based): first, then next number - 1 times.
+    bool GoToPicture(int number);
+    QString GetCurrentName() const;
+    std::uint32_t GetCurrentSize() const;
+    // Inflates the current member into buffer (GetCurrentSize bytes), or into the temporary file
+    // when buffer is null. False when the member is missing, too large, short or damaged.
+    bool Extract(unsigned char* buffer);
+    bool IsPictureMember();
+    QString TemporaryFilePath() const;
+
+    // The member-to-picture sequence on the current member. The silent form reports only its
+    // result; the reporting form tells the user of each failure through showMessage with the
+    // texts "Couldnt create image buffer", "Buffer Error" and "Cant Create Picture".
+    bool LoadCurrentPicture(Picture& picture);
+    bool LoadCurrentPicture(Picture& picture, const std::function<void(const QString&)>& showMessage);
+
+private:
+    struct Impl;
+    Impl* impl_;
+};
