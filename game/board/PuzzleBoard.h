@@ -4,8 +4,9 @@
 
 enum class GameMode : int { TileSwap = 0, Slider = 1 };
 
-// What a tile-swap click did.
-enum class SwapOutcome { Selected, Deselected, Swapped };
+// What a tile-swap click did. Ignored: a cell off the board, or the board is in slider mode;
+// nothing changed and it is no move.
+enum class SwapOutcome { Selected, Deselected, Swapped, Ignored };
 
 // The puzzle in play: N x N tiles, the arrangement, the hole or the selection, the move count,
 // the clock and the finished flag. Plain rules: no picture, no drawing.
@@ -18,6 +19,7 @@ public:
     static constexpr int MinN = 3;
     static constexpr int Hole = -1;
     static constexpr int NoTile = -1;
+    static constexpr int SliderJumbleSteps = 10000;
 
     PuzzleBoard();
 
@@ -57,9 +59,10 @@ public:
     // Every in-use cell holds its own tile; no hole is made and the hole position is kept.
     void FillSolved();
     // The slider move: shifts every tile between the hole and (column, row) one cell towards the
-    // hole. False, with nothing changed, for the hole itself or a cell not in line with it.
+    // hole. False, with nothing changed, for the hole itself, a cell not in line with it, a cell
+    // off the board, or outside slider mode.
     bool Slide(int column, int row);
-    // The tile-swap click.
+    // The tile-swap click; Ignored off the board or outside tile-swap mode.
     SwapOutcome SelectOrSwap(int column, int row);
     // In slider mode the bottom-right cell is not examined.
     bool IsSolved() const;
@@ -70,6 +73,7 @@ public:
     void Jumble();
 
 private:
+    bool InBoard(int column, int row) const;
     void JumbleTileSwap();
     void JumbleSlider();
 
