@@ -1,0 +1,49 @@
+// assetgen <output folder>: paints and synthesises the game's pictures and sounds into the
+// resource folders under <output folder> (BMP, WAVE, BITMAP, ICON) and the desktop icon beside them.
+#include "BmpFile.h"
+#include "BuiltInPicture.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Asset {
+    QString relativePath;
+    std::function<bool(const QString& path)> write;
+};
+
+std::vector<Asset> AllAssets()
+{
+    return {
+        {"BMP/IDR_BMP2.bmp", [](const QString& path) { return WriteBmp24(PaintBuiltInPicture(), path); }},
+    };
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Painting text needs a GUI application, but never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        err << "usage: assetgen <output folder>\n";
+        return 2;
+    }
+    const QString folder = args.at(1);
+    int failures = 0;
+    for (const Asset& asset : AllAssets()) {
+        const QString path = folder + "/" + asset.relativePath;
+        if (!asset.write(path)) {
+            err << "assetgen: could not write " << path << "\n";
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
