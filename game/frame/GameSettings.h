@@ -10,6 +10,8 @@ class Profile;
 struct GameSettings {
     static constexpr const char* Section = "Settings";
     static constexpr int FirstRunMarker = 999;
+    static constexpr int MinDimension = 3;
+    static constexpr int MaxDimension = 10;
 
     int Dimension = 4;
     int Grid = 1;
@@ -19,7 +21,9 @@ struct GameSettings {
     int PuzzleMode = 0;  // GameMode: 0 tile swap, 1 slider
     QString Folder;      // set to the program's folder before LoadSettings; the first-run default
 
-    // Fills the fields from the profile; on a first run writes the defaults instead.
+    // Fills the fields from the profile; on a first run writes the defaults instead. A value
+    // out of its range takes its default; Grid and Sound read any non-zero value as 1; a
+    // missing Folder reads as "".
     void LoadSettings(Profile& profile);
     // Writes the seven values, in order: Dimension, Grid, GridColour, SelColour, Sound,
     // PuzzleMode, Folder.

@@ -1,0 +1,154 @@
+#include "GameSettings.h"
+#include "Profile.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Section = "Settings";
+const QString ProgramFolder = "/opt/games/Tilora/";
+
+class GameSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override { profile.DeleteSection(Section); }
+
+    // Settings as built at start-up: defaults, with the program's folder, then loaded.
+    GameSettings Load()
+    {
+        GameSettings settings;
+        settings.Folder = ProgramFolder;
+        settings.LoadSettings(profile);
+        return settings;
+    }
+
+    int Stored(const char* name) { return profile.GetProfileInt(Section, name, -12345); }
+
+    Profile profile;
+};
+
+QString SettingsFileText()
+{
+    QFile file(QStandardPaths::writableLocation(QStandardPaths::ConfigLocation)
+               + "/Tilora/Tilora.conf");
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+TEST_F(GameSettingsTest, FirstRunWritesAndUsesTheDefaults)
+{
+    const GameSettings settings = Load();
+    EXPECT_EQ(settings.Dimension, 4);
+    EXPECT_EQ(settings.Grid, 1);
+    EXPECT_EQ(settings.GridColour, 0);
+    EXPECT_EQ(settings.SelColour, 1);
+    EXPECT_EQ(settings.Sound, 1);
+    EXPECT_EQ(settings.PuzzleMode, 0);
+    EXPECT_EQ(settings.Folder, ProgramFolder);
+
+    EXPECT_EQ(Stored("Dimension"), 4);
+    EXPECT_EQ(Stored("Grid"), 1);
+    EXPECT_EQ(Stored("GridColour"), 0);
+    EXPECT_EQ(Stored("SelColour"), 1);
+    EXPECT_EQ(Stored("Sound"), 1);
+    EXPECT_EQ(Stored("PuzzleMode"), 0);
+    EXPECT_EQ(profile.GetProfileString(Section, "Folder"), ProgramFolder);  // trailing separator kept
+}
+
+TEST_F(GameSettingsTest, StoredValuesAreReadAndAMissingFolderIsEmpty)
+{
+    profile.WriteProfileInt(Section, "Dimension", 7);
+    profile.WriteProfileInt(Section, "Grid", 0);
+    profile.WriteProfileInt(Section, "GridColour", 2);
+    profile.WriteProfileInt(Section, "SelColour", 0);
+    profile.WriteProfileInt(Section, "Sound", 0);
+    profile.WriteProfileInt(Section, "PuzzleMode", 1);
+
+    const GameSettings settings = Load();
+    EXPECT_EQ(settings.Dimension, 7);
+    EXPECT_EQ(settings.Grid, 0);
+    EXPECT_EQ(settings.GridColour, 2);
+    EXPECT_EQ(settings.SelColour, 0);
+    EXPECT_EQ(settings.Sound, 0);
+    EXPECT_EQ(settings.PuzzleMode, 1);
+    EXPECT_EQ(settings.Folder, "");
+    EXPECT_EQ(profile.GetProfileString(Section, "Folder", "absent"), "absent");  // not a first run
+}
+
+TEST_F(GameSettingsTest, MissingValuesBesideADimensionTakeTheirDefaults)
+{
+    profile.WriteProfileInt(Section, "Dimension", 5);
+    const GameSettings settings = Load();
+    EXPECT_EQ(settings.Dimension, 5);
+    EXPECT_EQ(settings.Grid, 1);
+    EXPECT_EQ(settings.SelColour, 1);
+    EXPECT_EQ(settings.Sound, 1);
+}
+
+TEST_F(GameSettingsTest, OutOfRangeValuesFallBackAndSwitchesStayZeroOrOne)
+{
+    for (int dimension : {0, 2, 11, -4}) {
+        profile.WriteProfileInt(Section, "Dimension", dimension);
+        EXPECT_EQ(Load().Dimension, 4) << dimension;
+    }
+    for (int dimension : {3, 10}) {
+        profile.WriteProfileInt(Section, "Dimension", dimension);
+        EXPECT_EQ(Load().Dimension, dimension);
+    }
+
+    profile.WriteProfileInt(Section, "GridColour", 3);
+    profile.WriteProfileInt(Section, "SelColour", -1);
+    profile.WriteProfileInt(Section, "PuzzleMode", 2);
+    profile.WriteProfileInt(Section, "Grid", 5);
+    profile.WriteProfileInt(Section, "Sound", -1);
+    GameSettings settings = Load();
+    EXPECT_EQ(settings.GridColour, 0);
+    EXPECT_EQ(settings.SelColour, 1);
+    EXPECT_EQ(settings.PuzzleMode, 0);
+    EXPECT_EQ(settings.Grid, 1);
+    EXPECT_EQ(settings.Sound, 1);
+
+    for (int i = 0; i < 3; ++i) {
+        settings.Grid = 1 - settings.Grid;
+        settings.Sound = 1 - settings.Sound;
+        EXPECT_TRUE(settings.Grid == 0 || settings.Grid == 1);
+        EXPECT_TRUE(settings.Sound == 0 || settings.Sound == 1);
+    }
+    EXPECT_EQ(settings.Grid, 0);
+}
+
+TEST_F(GameSettingsTest, SavedSettingsReachTheFileAndComeBack)
+{
+    {
+        Profile writer;
+        GameSettings settings;
+        settings.Dimension = 9;
+        settings.Grid = 0;
+        settings.GridColour = 1;
+        settings.SelColour = 2;
+        settings.Sound = 0;
+        settings.PuzzleMode = 1;
+        settings.Folder = "/home/ann/Pictures";
+        settings.SaveSettings(writer);
+    }
+    const QString text = SettingsFileText();
+    EXPECT_TRUE(text.contains("[Settings]")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Dimension=9")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Folder=/home/ann/Pictures")) << text.toStdString();
+
+    Profile reader;
+    GameSettings loaded;
+    loaded.Folder = ProgramFolder;
+    loaded.LoadSettings(reader);
+    EXPECT_EQ(loaded.Dimension, 9);
+    EXPECT_EQ(loaded.Grid, 0);
+    EXPECT_EQ(loaded.GridColour, 1);
+    EXPECT_EQ(loaded.SelColour, 2);
+    EXPECT_EQ(loaded.Sound, 0);
+    EXPECT_EQ(loaded.PuzzleMode, 1);
+    EXPECT_EQ(loaded.Folder, "/home/ann/Pictures");
+}
