@@ -41,6 +41,7 @@ class ScorePair {
 public:
     static constexpr const char* TileSwapSection = "Scores";
     static constexpr const char* SliderSection = "SliderScores";
+    static constexpr int SliderMode = 1;  // any other mode uses the tile-swap table
 
     explicit ScorePair(Profile& profile) : profile_(profile) {}
 
