@@ -2,6 +2,9 @@
 // resource folders under <output folder> (BMP, WAVE, BITMAP, ICON) and the desktop icon beside them.
 #include "BmpFile.h"
 #include "BuiltInPicture.h"
+#include "Sounds.h"
+#include "ToolbarStrips.h"
+#include "WaveFile.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -15,10 +18,20 @@ struct Asset {
     std::function<bool(const QString& path)> write;
 };
 
+bool WriteSound(const Sound& sound, const QString& path)
+{
+    return WriteWave(sound.format, sound.samples, path);
+}
+
 std::vector<Asset> AllAssets()
 {
     return {
         {"BMP/IDR_BMP2.bmp", [](const QString& path) { return WriteBmp24(PaintBuiltInPicture(), path); }},
+        {"WAVE/IDR_SLIDER.wav", [](const QString& path) { return WriteSound(SynthesiseSlideClick(), path); }},
+        {"WAVE/IDR_SHUFFLE.wav", [](const QString& path) { return WriteSound(SynthesiseSwapSwish(), path); }},
+        {"WAVE/IDR_COMPLETE.wav", [](const QString& path) { return WriteSound(SynthesiseCompletionChime(), path); }},
+        {"BITMAP/129.bmp", [](const QString& path) { return WriteBmp24(PaintToolbarStrip(ButtonFace::Light), path); }},
+        {"BITMAP/133.bmp", [](const QString& path) { return WriteBmp24(PaintToolbarStrip(ButtonFace::Dark), path); }},
     };
 }
 
