@@ -1,11 +1,15 @@
 // assetgen <output folder>: paints and synthesises the game's pictures and sounds into the
 // resource folders under <output folder> (BMP, WAVE, BITMAP, ICON) and the desktop icon beside them.
+#include "AboutPicture.h"
 #include "BmpFile.h"
 #include "BuiltInPicture.h"
+#include "FileOutput.h"
+#include "ProgramIcon.h"
 #include "Sounds.h"
 #include "ToolbarStrips.h"
 #include "WaveFile.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <functional>
@@ -23,6 +27,13 @@ bool WriteSound(const Sound& sound, const QString& path)
     return WriteWave(sound.format, sound.samples, path);
 }
 
+bool WritePng(const QImage& image, const QString& path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") && WriteWholeFile(path, bytes);
+}
+
 std::vector<Asset> AllAssets()
 {
     return {
@@ -32,6 +43,10 @@ std::vector<Asset> AllAssets()
         {"WAVE/IDR_COMPLETE.wav", [](const QString& path) { return WriteSound(SynthesiseCompletionChime(), path); }},
         {"BITMAP/129.bmp", [](const QString& path) { return WriteBmp24(PaintToolbarStrip(ButtonFace::Light), path); }},
         {"BITMAP/133.bmp", [](const QString& path) { return WriteBmp24(PaintToolbarStrip(ButtonFace::Dark), path); }},
+        {"BITMAP/116.bmp", [](const QString& path) { return WriteBmp24(PaintAboutPicture(), path); }},
+        {"ICON/111.png", [](const QString& path) { return WritePng(PaintProgramIcon(256), path); }},
+        // The desktop entries' icon is the same picture, kept beside the resource folders.
+        {"Tilora.png", [](const QString& path) { return WritePng(PaintProgramIcon(256), path); }},
     };
 }
 
