@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ToolbarPlacement.h"
+
+#include <QPointer>
+#include <QToolBar>
+#include <functional>
+#include <map>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolButton;
+
+// The main window's toolbar: seven 32 x 32 picture buttons for the most used commands, two of
+// which drop down a menu. Its buttons stand in for the frame's own command actions: a click
+// triggers the frame's action, and the Grid button and the size menu show the frame's check marks,
+// so menus and toolbar never disagree. It may be docked at the top or the bottom or float, and it
+// reports each change of place so the frame can grow or shrink around the board.
+class GameToolbar : public QToolBar {
+    Q_OBJECT
+public:
+    // The frame's action for a command number, or nullptr when the frame has none.
+    using CommandLookup = std::function<QAction*(int command)>;
+
+    GameToolbar(QMainWindow* frame, CommandLookup commands);
+
+    // The New button drops down "From folder" / "From this Zip" while the picture on show came out
+    // of an archive; otherwise it starts a new puzzle at once.
+    void SetNewDropDown(bool zip);
+    bool NewDropDown() const;
+
+    // Where the toolbar is now: DockTop, DockBottom or DockFloating.
+    int CurrentDock() const;
+
+    // The picture strip the buttons were cut from.
+    QString StripPath() const { return stripPath; }
+
+    // The toolbar's own button for a command; nullptr for commands it has no button for.
+    QToolButton* ButtonFor(int command) const;
+    QMenu* SizeMenu() const { return sizeMenu; }
+    QMenu* NewMenu() const { return newMenu; }
+
+signals:
+    // The toolbar has come to rest in another place (DockTop, DockBottom or DockFloating).
+    void PlaceChanged(int dock);
+    // A drop-down menu is about to open: the frame refreshes its check marks.
+    void DropDownAboutToShow();
+
+protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QAction* AddButton(int command, const QString& toolTip);
+    QAction* ForwardingAction(int command, const QString& text, QObject* owner);
+    void AddGap();
+    QMenu* BuildSizeMenu();
+    QMenu* BuildNewMenu();
+    void LoadPictures();
+    void CheckPlace();
+
+    QPointer<QMainWindow> frame;
+    CommandLookup commands;
+    std::map<int, QAction*> buttonActions;
+    QMenu* sizeMenu = nullptr;
+    QMenu* newMenu = nullptr;
+    QString stripPath;
+    int lastDock = DockTop;
+};
