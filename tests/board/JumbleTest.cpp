@@ -66,22 +66,6 @@ TEST(Jumble, SliderEndsWithTheHoleBottomRightAndEveryOtherTileOnce)
     }
 }
 
-TEST(Jumble, LeavesSelectionMovesAndClockToItsCaller)
-{
-    PuzzleBoard board;
-    board.FillSolved();
-    board.ResetGame();
-    board.SelectOrSwap(0, 0);
-    board.AddMove();
-    board.SetFinished(true);
-    const std::time_t start = board.StartTime();
-    board.Jumble();
-    EXPECT_TRUE(board.HasSelection());
-    EXPECT_EQ(board.Moves(), 1);
-    EXPECT_TRUE(board.Finished());
-    EXPECT_EQ(board.StartTime(), start);
-}
-
 TEST(Jumble, SameSecondGivesTheSameBoardWhateverItStartedFrom)
 {
     for (GameMode mode : {GameMode::TileSwap, GameMode::Slider}) {

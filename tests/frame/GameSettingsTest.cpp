@@ -59,34 +59,22 @@ TEST_F(GameSettingsTest, FirstRunWritesAndUsesTheDefaults)
     EXPECT_EQ(profile.GetProfileString(Section, "Folder"), ProgramFolder);  // trailing separator kept
 }
 
-TEST_F(GameSettingsTest, StoredValuesAreReadAndAMissingFolderIsEmpty)
+TEST_F(GameSettingsTest, StoredValuesAreReadAndMissingOnesTakeTheirDefaults)
 {
     profile.WriteProfileInt(Section, "Dimension", 7);
     profile.WriteProfileInt(Section, "Grid", 0);
     profile.WriteProfileInt(Section, "GridColour", 2);
-    profile.WriteProfileInt(Section, "SelColour", 0);
-    profile.WriteProfileInt(Section, "Sound", 0);
     profile.WriteProfileInt(Section, "PuzzleMode", 1);
 
     const GameSettings settings = Load();
     EXPECT_EQ(settings.Dimension, 7);
     EXPECT_EQ(settings.Grid, 0);
     EXPECT_EQ(settings.GridColour, 2);
-    EXPECT_EQ(settings.SelColour, 0);
-    EXPECT_EQ(settings.Sound, 0);
-    EXPECT_EQ(settings.PuzzleMode, 1);
-    EXPECT_EQ(settings.Folder, "");
-    EXPECT_EQ(profile.GetProfileString(Section, "Folder", "absent"), "absent");  // not a first run
-}
-
-TEST_F(GameSettingsTest, MissingValuesBesideADimensionTakeTheirDefaults)
-{
-    profile.WriteProfileInt(Section, "Dimension", 5);
-    const GameSettings settings = Load();
-    EXPECT_EQ(settings.Dimension, 5);
-    EXPECT_EQ(settings.Grid, 1);
     EXPECT_EQ(settings.SelColour, 1);
     EXPECT_EQ(settings.Sound, 1);
+    EXPECT_EQ(settings.PuzzleMode, 1);
+    EXPECT_EQ(settings.Folder, "");  // no folder: empty, not the program's folder
+    EXPECT_EQ(profile.GetProfileString(Section, "Folder", "absent"), "absent");  // not a first run
 }
 
 TEST_F(GameSettingsTest, OutOfRangeValuesFallBackAndSwitchesStayZeroOrOne)
