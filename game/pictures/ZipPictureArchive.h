@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class Picture;
 
@@ -46,5 +47,9 @@ public:
 
 private:
     struct Impl;
-    Impl* impl_;
+    bool MemberSizeAcceptable(std::uint32_t size) const;
+    bool ReadCurrentMember(unsigned char* buffer, std::uint32_t size);
+    bool WriteTemporaryFile(const unsigned char* bytes, std::uint32_t size);
+    void CloseArchive();
+    std::unique_ptr<Impl> impl_;
 };

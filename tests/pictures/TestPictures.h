@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <ostream>
 
 // Pictures the tests make for themselves.
 namespace TestPictures {
@@ -18,3 +19,9 @@ bool WriteFile(const QString& path, const QByteArray& bytes);
 bool Near(QColor actual, QColor expected, int tolerance = 40);
 
 } // namespace TestPictures
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
