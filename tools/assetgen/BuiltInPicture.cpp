@@ -218,8 +218,8 @@ void PaintHills(QPainter& p)
     hills.moveTo(0, 200);
     hills.cubicTo(80, 178, 150, 206, 220, 192);
     hills.cubicTo(270, 182, 320, 190, 350, 186);
-    hills.lineTo(Width, 260);
-    hills.lineTo(0, 260);
+    hills.lineTo(Width, Height);
+    hills.lineTo(0, Height);
     hills.closeSubpath();
     QLinearGradient green(0, 180, Width, 240);
     green.setColorAt(0.0, QColor(58, 110, 60));
@@ -248,7 +248,7 @@ void PaintLake(QPainter& p)
     QLinearGradient water(0, 214, 0, 276);
     water.setColorAt(0.0, QColor(246, 196, 150));
     water.setColorAt(0.4, QColor(150, 140, 190));
-    water.setColorAt(1.0, QColor(60, 90, 150));
+    water.setColorAt(1.0, QColor(84, 116, 170));
     p.setPen(Qt::NoPen);
     p.setBrush(water);
     p.drawPath(lake);
@@ -411,19 +411,59 @@ void PaintTree(QPainter& p)
     }
 }
 
+// A bed of tall tulips between the tree and the path, so the front of the meadow is not bare.
+void PaintTulips(QPainter& p)
+{
+    Random random(29);
+    const QColor blooms[] = {QColor(230, 40, 70), QColor(255, 190, 40), QColor(200, 80, 200), QColor(255, 120, 40)};
+    for (int i = 0; i < 11; ++i) {
+        const double x = 92 + i * 5.5 + random.Uniform(-2, 2);
+        const double foot = Height - random.Uniform(2, 14);
+        const double top = foot - random.Uniform(22, 38);
+        const double sway = random.Uniform(-4, 4);
+        p.setPen(QPen(QColor(40, 110, 40), 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath stem;
+        stem.moveTo(x, foot);
+        stem.quadTo(x, (foot + top) / 2, x + sway, top);
+        p.drawPath(stem);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 140, 50));
+        p.drawEllipse(QPointF(x + 2.5, foot - 7), 2.2, 6);
+
+        const QColor colour = blooms[random.Below(4)];
+        QPainterPath cup;
+        const QPointF t(x + sway, top);
+        cup.moveTo(t + QPointF(-4, -7));
+        cup.lineTo(t + QPointF(-2, -4));
+        cup.lineTo(t + QPointF(0, -8));
+        cup.lineTo(t + QPointF(2, -4));
+        cup.lineTo(t + QPointF(4, -7));
+        cup.quadTo(t + QPointF(5, 1), t);
+        cup.quadTo(t + QPointF(-5, 1), t + QPointF(-4, -7));
+        QLinearGradient shade(t.x() - 4, 0, t.x() + 4, 0);
+        shade.setColorAt(0.0, colour.lighter(130));
+        shade.setColorAt(1.0, colour.darker(120));
+        p.setBrush(shade);
+        p.drawPath(cup);
+    }
+}
+
 void PaintFlowers(QPainter& p)
 {
     Random random(17);
     const QColor petals[] = {QColor(240, 70, 90), QColor(255, 220, 60), QColor(250, 250, 250),
                              QColor(170, 100, 220), QColor(255, 150, 60)};
     p.setPen(Qt::NoPen);
-    for (int i = 0; i < 130; ++i) {
+    for (int i = 0; i < 190; ++i) {
         const double x = random.Uniform(0, Width);
         const double y = random.Uniform(276, Height);
         // Keep the path and the cottage clear.
         if (x > 140 && x < 240 && y > 290)
             continue;
         if (x > 236 && y < 340 && y > 300)
+            continue;
+        if (x > 260 && y < 306) // the cottage
             continue;
         const double size = 0.8 + (y - 276) / 40.0;
         p.setBrush(petals[random.Below(5)]);
@@ -464,5 +504,6 @@ QImage PaintBuiltInPicture()
     PaintFence(p);
     PaintTree(p);
     PaintFlowers(p);
+    PaintTulips(p);
     return image;
 }
