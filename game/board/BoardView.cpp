@@ -1,0 +1,38 @@
+#include "BoardView.h"
+
+#include "PuzzleBoard.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+BoardView::BoardView(const PuzzleBoard& board, const Picture& picture, LookSource look,
+                     QWidget* parent)
+    : QWidget(parent), board_(board), picture_(picture), look_(std::move(look))
+{
+    // Every pixel is painted by the board itself, from an off-screen image.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setCursor(Qt::ArrowCursor);
+}
+
+void BoardView::FitToBoard()
+{
+    setFixedSize(qMax(board_.Width(), 1), qMax(board_.Height(), 1));
+}
+
+void BoardView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QImage& tiles = tiles_.Tiles(picture_, board_.N(), board_.Width(), board_.Height());
+    PaintBoard(painter, event->rect(), board_, tiles, look_());
+}
+
+// Every press counts, however quickly it follows the last: a double click arrives here too.
+void BoardView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = event->position().toPoint();
+    emit BoardPressed(at.x(), at.y());
+}

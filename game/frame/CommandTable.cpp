@@ -1,0 +1,66 @@
+#include "CommandTable.h"
+
+#include <QAction>
+
+CommandTable::CommandTable(QObject* owner) : owner_(owner) {}
+
+QAction* CommandTable::Add(int id, const QString& text, const QKeySequence& shortcut,
+                           Handler handler, CheckRule checked)
+{
+    auto* action = new QAction(text, owner_);
+    action->setData(id);
+    action->setShortcut(shortcut);
+    action->setCheckable(static_cast<bool>(checked));
+    QObject::connect(action, &QAction::triggered, owner_, [this, id] { Dispatch(id); });
+    entries_[id] = Entry{action, std::move(handler), std::move(checked)};
+    return action;
+}
+
+QAction* CommandTable::Action(int id) const
+{
+    const auto found = entries_.find(id);
+    return found == entries_.end() ? nullptr : found->second.Action;
+}
+
+QAction* CommandTable::AddAlias(int id, const QString& text, QObject* parent)
+{
+    auto* action = new QAction(text, parent);
+    action->setData(id);
+    QObject::connect(action, &QAction::triggered, owner_, [this, id] { Dispatch(id); });
+    return action;
+}
+
+std::vector<QAction*> CommandTable::Actions() const
+{
+    std::vector<QAction*> actions;
+    for (const auto& [id, entry] : entries_)
+        actions.push_back(entry.Action);
+    return actions;
+}
+
+void CommandTable::Dispatch(int id)
+{
+    const auto found = entries_.find(id);
+    if (found == entries_.end())
+        return;
+    // A copy: the handler may rebuild things that hold the table's entries.
+    const Handler run = found->second.Run;
+    if (run)
+        run();
+    RefreshChecks();
+    if (afterCommand_)
+        afterCommand_();
+}
+
+void CommandTable::RefreshChecks()
+{
+    for (auto& [id, entry] : entries_) {
+        if (entry.Checked)
+            entry.Action->setChecked(entry.Checked());
+    }
+}
+
+void CommandTable::SetAfterCommand(std::function<void()> afterCommand)
+{
+    afterCommand_ = std::move(afterCommand);
+}

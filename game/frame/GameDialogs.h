@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class Profile;
+class QWidget;
+struct GameResult;
+struct PictureSource;
+
+// The dialogs the main window opens, behind plain calls so that the frame's command handlers
+// read as the commands do. The modal ones return when the dialog has closed.
+
+void ShowCongratulations(QWidget* parent, Profile& profile, const GameResult& result);
+void ShowScoreboards(QWidget* parent, Profile& profile);
+void ShowAboutBox(QWidget* parent);
+void OpenHelpBook(const QString& programFolder);
+
+// The modeless solution window; onClosed runs when it closes by itself or is closed.
+QWidget* OpenSolutionWindow(QWidget* parent, const PictureSource& source, int naturalWidth,
+                            int naturalHeight, std::function<void()> onClosed);
+
+// What the open-picture dialog reports; an empty FileTitle means nothing was chosen.
+struct ChosenPicture {
+    QString FileTitle;
+    QString PathName;
+    int PictureNumber = 0;
+    int PictureCount = 0;
+};
+ChosenPicture AskForPicture(QWidget* parent);

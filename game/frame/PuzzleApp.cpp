@@ -1,0 +1,26 @@
+#include "PuzzleApp.h"
+
+#include "MainFrame.h"
+#include "ResourceInit.h"
+
+PuzzleApp::PuzzleApp(int& argc, char** argv) : QApplication(argc, argv) {}
+
+PuzzleApp::~PuzzleApp() = default;
+
+bool PuzzleApp::InitInstance()
+{
+    setOrganizationName(QStringLiteral("Tilora"));
+    setApplicationName(QStringLiteral("Tilora"));
+    InitTiloraResources();
+    setWindowIcon(QIcon(QStringLiteral(":/ICON/111")));
+    frame_ = std::make_unique<MainFrame>();
+    return true;
+}
+
+int main(int argc, char** argv)
+{
+    PuzzleApp app(argc, argv);
+    if (!app.InitInstance())
+        return 0;
+    return app.exec();
+}
