@@ -1,0 +1,27 @@
+#include "ScoreboardRows.h"
+
+#include "ScoreTable.h"
+#include "TimeText.h"
+
+namespace ScoreboardRows {
+
+QStringList ColumnTitles()
+{
+    return {QStringLiteral("Name"), QStringLiteral("Difficulty"), QStringLiteral("Time"), QStringLiteral("Moves")};
+}
+
+int ColumnWidth(int column, int listWidth)
+{
+    static constexpr double Shares[ColumnCount] = {0.25, 0.2, 0.3, 0.2};
+    if (column < 0 || column >= ColumnCount)
+        return 0;
+    return static_cast<int>(listWidth * Shares[column]);
+}
+
+QStringList CellTexts(const ScoreEntry& entry)
+{
+    return {entry.Name, QStringLiteral("%1 x %1").arg(entry.Difficulty), ScoreboardTimeText(entry.Time),
+            QString::number(entry.Moves)};
+}
+
+}  // namespace ScoreboardRows
