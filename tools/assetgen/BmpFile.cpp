@@ -2,22 +2,6 @@
 
 #include "FileOutput.h"
 
-namespace {
-
-void PutU16(QByteArray& out, quint16 v)
-{
-    out.append(char(v & 0xFF));
-    out.append(char(v >> 8));
-}
-
-void PutU32(QByteArray& out, quint32 v)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.append(char((v >> shift) & 0xFF));
-}
-
-} // namespace
-
 QByteArray EncodeBmp24(const QImage& image)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);

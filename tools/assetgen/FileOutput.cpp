@@ -15,3 +15,15 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes)
         return false;
     return file.commit();
 }
+
+void PutU16(QByteArray& out, quint16 value)
+{
+    out.append(char(value & 0xFF));
+    out.append(char(value >> 8));
+}
+
+void PutU32(QByteArray& out, quint32 value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.append(char((value >> shift) & 0xFF));
+}

@@ -7,18 +7,6 @@
 
 namespace {
 
-void PutU16(QByteArray& out, quint16 v)
-{
-    out.append(char(v & 0xFF));
-    out.append(char(v >> 8));
-}
-
-void PutU32(QByteArray& out, quint32 v)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.append(char((v >> shift) & 0xFF));
-}
-
 void PutSample(QByteArray& out, int bits, double value)
 {
     const double v = std::clamp(value, -1.0, 1.0);
