@@ -1,0 +1,159 @@
+#include "OpenPictureDialog.h"
+
+#include "PreviewPane.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+const char* const OpenPictureDialog::FilterText = "Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)";
+
+namespace {
+
+// The files the filter lets through; the file list compares names without regard to case.
+const QStringList SupportedPatterns = {QStringLiteral("*.bmp"), QStringLiteral("*.gif"),
+                                       QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"),
+                                       QStringLiteral("*.zip")};
+
+const QSize PaneSize(152, 133);
+const QSize ArrowSize(24, 20);
+
+QPushButton* MakeArrow(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setFixedSize(ArrowSize);
+    button->setAutoDefault(false);
+    // Hidden arrows keep their room, so the counter does not jump about.
+    QSizePolicy policy = button->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    button->setSizePolicy(policy);
+    return button;
+}
+
+} // namespace
+
+OpenPictureDialog::OpenPictureDialog(QWidget* parent)
+    : QFileDialog(parent)
+    , preview_([this](const QString& message) { ShowMessage(message); })
+{
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptOpen);
+    setFileMode(QFileDialog::ExistingFile);
+    UseSupportedFilesFilter();
+
+    if (auto* grid = qobject_cast<QGridLayout*>(layout()))
+        grid->addWidget(MakePreviewArea(), grid->rowCount(), 0, 1, grid->columnCount());
+
+    connect(this, &QFileDialog::currentChanged, this, [this](const QString& path) {
+        preview_.SelectionChanged(path);
+        Refresh();
+    });
+    connect(this, &QFileDialog::directoryEntered, this, [this] {
+        preview_.FolderChanged();
+        Refresh();
+    });
+    Refresh();
+}
+
+QString OpenPictureDialog::FileTitle() const
+{
+    return chosenPath_.isEmpty() ? QString() : QFileInfo(chosenPath_).fileName();
+}
+
+int OpenPictureDialog::PictureNumber() const
+{
+    // A name typed in after stepping through another archive starts at its first picture.
+    return chosenPath_ == preview_.CurrentPath() ? preview_.PictureNumber() : 1;
+}
+
+void OpenPictureDialog::done(int result)
+{
+    chosenPath_.clear();
+    if (result == QDialog::Accepted && !selectedFiles().isEmpty())
+        chosenPath_ = FollowSymbolicLink(selectedFiles().constFirst());
+    QFileDialog::done(result);
+}
+
+QWidget* OpenPictureDialog::MakePreviewArea()
+{
+    auto* area = new QWidget(this);
+    previewBox_ = new QCheckBox(QStringLiteral("Preview"), area);
+    previewBox_->setObjectName(QStringLiteral("previewCheck"));
+    previewBox_->setChecked(true);
+    pane_ = new PreviewPane(area);
+    pane_->setFixedSize(PaneSize);
+    previousButton_ = MakeArrow(QStringLiteral("<"), QStringLiteral("previousButton"), area);
+    nextButton_ = MakeArrow(QStringLiteral(">"), QStringLiteral("nextButton"), area);
+    counterLabel_ = new QLabel(area);
+    counterLabel_->setObjectName(QStringLiteral("counterLabel"));
+    counterLabel_->setAlignment(Qt::AlignCenter);
+
+    auto* arrows = new QHBoxLayout;
+    arrows->addWidget(previousButton_);
+    arrows->addWidget(counterLabel_, 1);
+    arrows->addWidget(nextButton_);
+
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    column->addWidget(previewBox_, 0, Qt::AlignHCenter);
+    column->addWidget(pane_);
+    column->addLayout(arrows);
+
+    // The preview column sits in the middle of the dialog's width.
+    auto* centred = new QHBoxLayout(area);
+    centred->setContentsMargins(0, 6, 0, 0);
+    centred->addStretch(1);
+    centred->addLayout(column);
+    centred->addStretch(1);
+
+    connect(previewBox_, &QCheckBox::toggled, this, [this](bool on) {
+        preview_.SetPreviewOn(on);
+        Refresh();
+    });
+    connect(previousButton_, &QPushButton::clicked, this, [this] {
+        preview_.StepBack();
+        Refresh();
+    });
+    connect(nextButton_, &QPushButton::clicked, this, [this] {
+        preview_.StepForward();
+        Refresh();
+    });
+    return area;
+}
+
+void OpenPictureDialog::UseSupportedFilesFilter()
+{
+    setNameFilter(QString::fromLatin1(FilterText));
+    // The toolkit reads blank-separated patterns from the filter's text and would take the
+    // semicolon list above for one pattern; the file list gets the real patterns instead, again
+    // whenever the filter is chosen anew.
+    auto applyPatterns = [this] {
+        if (auto* files = findChild<QFileSystemModel*>())
+            files->setNameFilters(SupportedPatterns);
+    };
+    applyPatterns();
+    connect(this, &QFileDialog::filterSelected, this, applyPatterns);
+}
+
+void OpenPictureDialog::ShowMessage(const QString& message)
+{
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), message,
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void OpenPictureDialog::Refresh()
+{
+    previousButton_->setVisible(preview_.IsArchive());
+    nextButton_->setVisible(preview_.IsArchive());
+    counterLabel_->setText(preview_.CounterText());
+    pane_->Show(preview_.ShowsPicture() ? &preview_.Preview() : nullptr);
+}

@@ -1,0 +1,122 @@
+#include "PicturePreview.h"
+
+#include <QFileInfo>
+
+PreviewKind ClassifyPreviewPath(const QString& path)
+{
+    const QString lower = path.toLower();
+    for (const char* extension : {".bmp", ".jpg", ".jpeg", ".gif"}) {
+        if (lower.contains(QLatin1String(extension)))
+            return PreviewKind::Picture;
+    }
+    return lower.contains(QLatin1String(".zip")) ? PreviewKind::Archive : PreviewKind::None;
+}
+
+QString FollowSymbolicLink(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString target = info.canonicalFilePath();
+    return target.isEmpty() ? path : target;
+}
+
+PicturePreview::PicturePreview(MessageSink showMessage)
+    : showMessage_(std::move(showMessage))
+{
+}
+
+void PicturePreview::SelectionChanged(const QString& path)
+{
+    currentPath_ = FollowSymbolicLink(path);
+    archive_.Close();
+    pictureNumber_ = 1;
+    // Until something new is shown, the pane is empty and no archive is being stepped through.
+    noPreview_ = true;
+    isArchive_ = false;
+    if (!previewOn_ || currentPath_.isEmpty() || QFileInfo(currentPath_).isDir())
+        return;
+
+    switch (ClassifyPreviewPath(currentPath_)) {
+    case PreviewKind::Picture:
+        PreviewPicture();
+        break;
+    case PreviewKind::Archive:
+        PreviewArchive();
+        break;
+    case PreviewKind::None:
+        break;
+    }
+}
+
+void PicturePreview::FolderChanged()
+{
+    noPreview_ = true;
+}
+
+void PicturePreview::SetPreviewOn(bool on)
+{
+    if (on == previewOn_)
+        return;
+    previewOn_ = on;
+    if (on)
+        SelectionChanged(currentPath_);
+}
+
+void PicturePreview::StepBack()
+{
+    Step(-1);
+}
+
+void PicturePreview::StepForward()
+{
+    Step(+1);
+}
+
+QString PicturePreview::CounterText() const
+{
+    if (!isArchive_)
+        return QString();
+    if (pictureCount_ == 0)
+        return QStringLiteral("0 images");
+    return QStringLiteral("%1 of %2").arg(pictureNumber_).arg(pictureCount_);
+}
+
+void PicturePreview::PreviewPicture()
+{
+    // An undecodable file is not worth a message: the pane just stays empty.
+    noPreview_ = !preview_.LoadFromFile(currentPath_);
+}
+
+void PicturePreview::PreviewArchive()
+{
+    if (!archive_.Open(currentPath_))
+        return;
+    pictureCount_ = archive_.GetCount();
+    if (pictureCount_ < 1) {
+        archive_.Close();
+        return;
+    }
+    if (!archive_.GoToFirstPicture())
+        return;
+    archive_.LoadCurrentPicture(preview_, showMessage_);
+    noPreview_ = false;
+    isArchive_ = true;
+}
+
+void PicturePreview::Step(int delta)
+{
+    // Only an archive that is still open can be stepped through.
+    if (!isArchive_)
+        return;
+    const int wanted = pictureNumber_ + delta;
+    if (wanted < 1 || wanted > pictureCount_)
+        return;
+    pictureNumber_ = wanted;
+    const bool moved = delta < 0 ? archive_.GoToPreviousPicture() : archive_.GoToNextPicture();
+    if (!moved)
+        showMessage_(delta < 0 ? QStringLiteral("Couldn't select the previous image")
+                               : QStringLiteral("Couldn't select the next image"));
+    // A failed step still shows the member the archive now stands on.
+    archive_.LoadCurrentPicture(preview_, showMessage_);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Picture.h"
+#include "ZipPictureArchive.h"
+
+#include <QString>
+#include <functional>
+
+// What the open-picture dialog makes of a selected path. Picture extensions win over ".zip"
+// and case does not matter, so "x.zip.jpg" is a picture and "X.ZIP" an archive.
+enum class PreviewKind { None, Picture, Archive };
+PreviewKind ClassifyPreviewPath(const QString& path);
+
+// A symbolic link stands for its target; anything else, or a dangling link, for itself.
+QString FollowSymbolicLink(const QString& path);
+
+// The preview of the open-picture dialog without its widgets: which file is selected, the
+// picture in the pane and, for an archive, which of its pictures is shown. The dialog forwards
+// its events here and then shows what this reports.
+class PicturePreview {
+public:
+    using MessageSink = std::function<void(const QString& message)>;
+
+    explicit PicturePreview(MessageSink showMessage);
+
+    // The file list's current item changed (a file, a folder or nothing).
+    void SelectionChanged(const QString& path);
+    // Another folder is shown: the pane empties.
+    void FolderChanged();
+    // The "Preview" box; turning it on previews the current selection again.
+    void SetPreviewOn(bool on);
+    // "<" and ">" while an archive is previewed; nothing is loaded past either end.
+    void StepBack();
+    void StepForward();
+
+    bool PreviewOn() const { return previewOn_; }
+    // The pane draws the preview picture.
+    bool ShowsPicture() const { return previewOn_ && !noPreview_; }
+    const Picture& Preview() const { return preview_; }
+    // The arrows and the counter are shown only for an archive.
+    bool IsArchive() const { return isArchive_; }
+    QString CounterText() const;
+    int PictureNumber() const { return pictureNumber_; }
+    int PictureCount() const { return pictureCount_; }
+    // The selection, or the target of a selected symbolic link.
+    const QString& CurrentPath() const { return currentPath_; }
+
+private:
+    void PreviewPicture();
+    void PreviewArchive();
+    void Step(int delta);
+
+    MessageSink showMessage_;
+    Picture preview_;
+    ZipPictureArchive archive_;
+    bool previewOn_ = true;
+    bool noPreview_ = true;
+    bool isArchive_ = false;
+    int pictureNumber_ = 1;
+    int pictureCount_ = 0;
+    QString currentPath_;
+};
