@@ -59,7 +59,8 @@ QImage Decode(const QByteArray& bytes)
 bool Picture::LoadFromFile(const QString& path)
 {
     Unload();
-    // Only regular files: opening a pipe or a device named like a picture could block forever.
+    // Only regular files (compiled-in resources count): opening a pipe or a device named like a
+    // picture could block forever.
     if (!QFileInfo(path).isFile())
         return false;
     QFile file(path);
@@ -74,16 +75,8 @@ bool Picture::LoadFromFile(const QString& path)
 
 bool Picture::LoadFromResource(const QString& type, const QString& name)
 {
-    Unload();
     InitTiloraResources();
-    QFile resource(QStringLiteral(":/%1/%2").arg(type, name));
-    if (!resource.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = resource.readAll();
-    if (bytes.isEmpty())
-        return false;
-    image_ = Decode(bytes);
-    return !image_.isNull();
+    return LoadFromFile(QStringLiteral(":/%1/%2").arg(type, name));
 }
 
 bool Picture::LoadFromBuffer(const unsigned char* bytes, std::uint32_t size)
