@@ -258,9 +258,21 @@ TEST_F(ZipPictureArchiveTest, PicturesTheDecoderRefusesAreReported)
 TEST_F(ZipPictureArchiveTest, TemporaryFileIsOursInTheTemporaryFolder)
 {
     QTemporaryDir tmp, current;
-    const QByteArray oldTmp = qgetenv("TMPDIR");
+    // Private temporary and current folders, given back however the test ends.
+    struct Restore {
+        bool hadTmpdir = qEnvironmentVariableIsSet("TMPDIR");
+        QByteArray tmpdir = qgetenv("TMPDIR");
+        QString current = QDir::currentPath();
+        ~Restore()
+        {
+            if (hadTmpdir)
+                qputenv("TMPDIR", tmpdir);
+            else
+                qunsetenv("TMPDIR");
+            QDir::setCurrent(current);
+        }
+    } restore;
     qputenv("TMPDIR", QFile::encodeName(tmp.path()));
-    const QString oldCurrent = QDir::currentPath();
     QDir::setCurrent(current.path());
 
     const QByteArray bmp = Bmp();
@@ -291,8 +303,6 @@ TEST_F(ZipPictureArchiveTest, TemporaryFileIsOursInTheTemporaryFolder)
         ASSERT_TRUE(foreign.open(QIODevice::ReadOnly));
         EXPECT_EQ(foreign.readAll(), "not yours");
     }
-    QDir::setCurrent(oldCurrent);
-    qputenv("TMPDIR", oldTmp);
 }
 
 TEST(IsArchivePathTest, LooksForDotZipAnywhereInAnyCase)
