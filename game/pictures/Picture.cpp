@@ -124,7 +124,7 @@ bool Picture::Draw(QPainter* target, int x, int y, int cx, int cy,
 int Picture::MulDiv(int value, int numerator, int denominator)
 {
     // 64-bit product, rounded half away from zero; -1 when the result does not fit, like the
-    // system routine the sizes were specified against.
+    // classic routine of that name.
     if (denominator == 0)
         return -1;
     const long long product = static_cast<long long>(value) * numerator;
