@@ -1,0 +1,162 @@
+// The board as painted: each tile's piece where the tile lies, the hole, grid and selection.
+#include "BoardPainter.h"
+#include "Picture.h"
+#include "PuzzleBoard.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int N = 4;
+constexpr int Side = 160;  // tiles of 40 x 40
+constexpr int Tile = Side / N;
+
+QColor TileColour(int tile)
+{
+    return QColor(tile * 15, 255 - tile * 15, (tile * 70) % 256);
+}
+
+// A picture whose N x N pieces are solid colours, so a tile is known by its colour.
+Picture TiledPicture()
+{
+    QImage image(Side, Side, QImage::Format_RGB32);
+    QPainter painter(&image);
+    for (int t = 0; t < N * N; ++t)
+        painter.fillRect((t % N) * Tile, (t / N) * Tile, Tile, Tile, TileColour(t));
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    Picture picture;
+    picture.LoadFromBuffer(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size());
+    return picture;
+}
+
+bool Near(QColor actual, QColor expected)
+{
+    return std::abs(actual.red() - expected.red()) <= 8
+           && std::abs(actual.green() - expected.green()) <= 8
+           && std::abs(actual.blue() - expected.blue()) <= 8;
+}
+
+class BoardPainterTest : public ::testing::Test {
+protected:
+    BoardPainterTest() : picture_(TiledPicture())
+    {
+        board_.SetN(N);
+        board_.SetSize(Side, Side);
+        board_.FillSolved();
+        look_.Grid = 0;
+    }
+
+    QImage Paint()
+    {
+        QImage target(Side, Side, QImage::Format_RGB32);
+        target.fill(Qt::magenta);
+        QPainter painter(&target);
+        PaintBoard(painter, target.rect(), board_, tiles_.Tiles(picture_, N, Side, Side), look_);
+        return target;
+    }
+
+    static QColor CellCentre(const QImage& image, int column, int row)
+    {
+        return image.pixelColor(column * Tile + Tile / 2, row * Tile + Tile / 2);
+    }
+
+    Picture picture_;
+    BoardPicture tiles_;
+    PuzzleBoard board_;
+    BoardLook look_;
+};
+
+TEST_F(BoardPainterTest, EachCellShowsThePieceOfTheTileItHolds)
+{
+    board_.SetCell(0, 0, 9);
+    board_.SetCell(1, 2, 0);
+    board_.SetCell(3, 3, 6);
+    const QImage image = Paint();
+    EXPECT_TRUE(Near(CellCentre(image, 0, 0), TileColour(9)));
+    EXPECT_TRUE(Near(CellCentre(image, 1, 2), TileColour(0)));
+    EXPECT_TRUE(Near(CellCentre(image, 3, 3), TileColour(6)));
+    EXPECT_TRUE(Near(CellCentre(image, 2, 1), TileColour(6)));
+    // Every pixel of the board is painted.
+    for (int y = 0; y < Side; ++y)
+        for (int x = 0; x < Side; ++x)
+            ASSERT_NE(image.pixelColor(x, y), QColor(Qt::magenta)) << x << "," << y;
+}
+
+TEST_F(BoardPainterTest, GridLinesCloseEveryCellOnlyWhileUnsolved)
+{
+    look_.Grid = 1;
+    EXPECT_TRUE(Near(Paint().pixelColor(Tile, 5), TileColour(1))) << "a solved board has no grid";
+
+    board_.SetCell(0, 0, 1);
+    board_.SetCell(1, 0, 0);
+    const std::pair<int, QColor> colours[] = {{0, Qt::black}, {1, Qt::white}, {2, QColor(255, 0, 0)}};
+    for (const auto& [setting, colour] : colours) {
+        look_.GridColour = setting;
+        const QImage image = Paint();
+        for (int x : {0, Tile, 2 * Tile, 3 * Tile, Side - 1})
+            EXPECT_EQ(image.pixelColor(x, 5), colour) << "vertical line at " << x;
+        for (int y : {0, Tile, 2 * Tile, 3 * Tile, Side - 1})
+            EXPECT_EQ(image.pixelColor(5, y), colour) << "horizontal line at " << y;
+        EXPECT_TRUE(Near(image.pixelColor(Tile + 1, 5), TileColour(0)));
+        EXPECT_TRUE(Near(image.pixelColor(Side - 2, Side - 2), TileColour(15)));
+    }
+}
+
+TEST_F(BoardPainterTest, SelectionFrameStaysInsideTheBoardInTheLastColumnAndRow)
+{
+    look_.SelColour = 2;
+    const QColor red(255, 0, 0);
+    board_.SelectOrSwap(1, 1);
+    QImage image = Paint();
+    EXPECT_EQ(image.pixelColor(Tile, Tile), red);
+    EXPECT_EQ(image.pixelColor(2 * Tile, 2 * Tile), red) << "frame reaches x0 + tw, y0 + th";
+    EXPECT_TRUE(Near(image.pixelColor(2 * Tile - 1, Tile + 5), TileColour(5)));
+
+    board_.ClearSelection();
+    board_.SelectOrSwap(N - 1, N - 1);
+    look_.SelColour = 1;
+    image = Paint();
+    EXPECT_EQ(image.pixelColor(Side - 1, Side - 10), QColor(255, 255, 0));
+    EXPECT_EQ(image.pixelColor(Side - 10, Side - 1), QColor(255, 255, 0));
+    EXPECT_EQ(image.pixelColor(3 * Tile, 3 * Tile), QColor(255, 255, 0));
+}
+
+TEST_F(BoardPainterTest, HoleIsASunkenButtonFaceSquare)
+{
+    board_.SetMode(GameMode::Slider);
+    board_.SetCell(N - 1, N - 1, PuzzleBoard::Hole);
+    board_.SetHole(N - 1, N - 1);
+    look_.ButtonFace = QColor(200, 200, 200);
+    look_.ButtonShadow = QColor(100, 100, 100);
+    const QImage image = Paint();
+    const int x0 = (N - 1) * Tile;
+    EXPECT_EQ(CellCentre(image, N - 1, N - 1), look_.ButtonFace);
+    EXPECT_EQ(image.pixelColor(x0 + 5, x0), look_.ButtonShadow);
+    EXPECT_EQ(image.pixelColor(x0, x0 + 5), look_.ButtonShadow);
+    EXPECT_EQ(image.pixelColor(x0 + 5, Side - 1), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(Side - 1, x0 + 5), QColor(Qt::white));
+}
+
+TEST_F(BoardPainterTest, CutPictureFollowsSizeAndPictureChanges)
+{
+    const QImage& first = tiles_.Tiles(picture_, N, Side, Side);
+    EXPECT_EQ(first.size(), QSize(Side, Side));
+    const qint64 key = first.cacheKey();
+    EXPECT_EQ(tiles_.Tiles(picture_, N, Side, Side).cacheKey(), key) << "no rebuild when unchanged";
+
+    const QImage& fiveByFive = tiles_.Tiles(picture_, 5, 150, 100);
+    EXPECT_EQ(fiveByFive.size(), QSize(150, 100));
+    // The piece of tile 0 of a 5 x 5 cut is red-ish tile 0 of the picture, scaled to 30 x 20.
+    EXPECT_TRUE(Near(fiveByFive.pixelColor(15, 10), TileColour(0)));
+
+    picture_.LoadFromResource("BMP", "IDR_BMP2");
+    EXPECT_NE(tiles_.Tiles(picture_, 5, 150, 100).cacheKey(), fiveByFive.cacheKey());
+}
+
+} // namespace

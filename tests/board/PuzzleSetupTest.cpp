@@ -1,0 +1,129 @@
+// Choosing and loading a new puzzle's picture, and keeping the window on the screen.
+#include "Picture.h"
+#include "PictureSource.h"
+#include "PuzzleSetup.h"
+#include "TestArchives.h"
+#include "TestPictures.h"
+#include "ZipPictureArchive.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Bmp(int width, int height)
+{
+    return TestPictures::Encode(TestPictures::FourColour(width, height), "BMP");
+}
+
+int PixelWidth(const Picture& picture)
+{
+    return Picture::HimetricToPixels(picture.GetWidth());
+}
+
+class PuzzleSetupTest : public ::testing::Test {
+protected:
+    QString Add(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = folder_.filePath(name);
+        EXPECT_TRUE(TestPictures::WriteFile(path, bytes));
+        return path;
+    }
+    // An archive of pictures 101, 102, ... pixels wide, so each member is known by its width.
+    QString AddArchive(const QString& name, int pictures)
+    {
+        std::vector<TestArchives::Member> members;
+        for (int i = 1; i <= pictures; ++i)
+            members.push_back({QString("p%1.bmp").arg(i).toLatin1(), Bmp(100 + i, 80)});
+        const QString path = folder_.filePath(name);
+        EXPECT_TRUE(TestArchives::WriteZip(path, members));
+        return path;
+    }
+    bool Load(bool random)
+    {
+        return LoadPuzzlePicture(random, folder_.path(), source_, picture_, archive_);
+    }
+
+    QTemporaryDir folder_;
+    PictureSource source_;
+    Picture picture_;
+    ZipPictureArchive archive_;
+};
+
+TEST_F(PuzzleSetupTest, EmptyFolderOrOnlyBrokenFilesAskForTheBuiltInPicture)
+{
+    EXPECT_FALSE(Load(true));
+    Add("broken.jpg", "not a picture at all");
+    Add("empty.bmp", "");
+    EXPECT_FALSE(Load(true));
+    EXPECT_TRUE(source_.BuiltIn);
+
+    EXPECT_TRUE(LoadBuiltInPicture(picture_, source_));
+    EXPECT_EQ(PixelWidth(picture_), 350);
+    EXPECT_TRUE(source_.BuiltIn);
+}
+
+TEST_F(PuzzleSetupTest, FolderOfOnlyThePictureOnShowGivesItAgain)
+{
+    const QString only = Add("only.bmp", Bmp(120, 90));
+    ASSERT_TRUE(Load(true));
+    EXPECT_EQ(QDir::cleanPath(source_.Path), QDir::cleanPath(only));
+    ASSERT_TRUE(Load(true));
+    EXPECT_EQ(QDir::cleanPath(source_.Path), QDir::cleanPath(only));
+    EXPECT_FALSE(source_.BuiltIn);
+    EXPECT_EQ(PixelWidth(picture_), 120);
+}
+
+TEST_F(PuzzleSetupTest, RandomChoiceFromAnArchivePicksOneOfItsPictures)
+{
+    const QString zip = AddArchive("holiday.zip", 3);
+    ASSERT_TRUE(Load(true));
+    EXPECT_EQ(QDir::cleanPath(source_.Path), QDir::cleanPath(zip));
+    EXPECT_EQ(source_.ZipCount, 3);
+    ASSERT_GE(source_.ZipIndex, 1);
+    ASSERT_LE(source_.ZipIndex, 3);
+    EXPECT_EQ(PixelWidth(picture_), 100 + source_.ZipIndex);
+    EXPECT_FALSE(source_.BuiltIn);
+}
+
+TEST_F(PuzzleSetupTest, ReloadReadsTheNumberedMemberAndClampsStaleNumbers)
+{
+    source_.Path = AddArchive("set.zip", 3);
+    for (const auto& [asked, read] : {std::pair{2, 2}, {3, 3}, {0, 1}, {9, 3}}) {
+        source_.ZipIndex = asked;
+        ASSERT_TRUE(LoadSourcePicture(source_, false, picture_, archive_)) << asked;
+        EXPECT_EQ(source_.ZipIndex, read);
+        EXPECT_EQ(PixelWidth(picture_), 100 + read);
+    }
+    source_.Path = AddArchive("none.zip", 0);
+    EXPECT_FALSE(LoadSourcePicture(source_, false, picture_, archive_));
+}
+
+TEST(ZipIndexChoice, AlwaysAnotherPictureAndNeverSpinsWithoutOne)
+{
+    for (int i = 0; i < 50; ++i) {
+        EXPECT_EQ(ChooseAnotherZipIndex(1, 2), 2);
+        EXPECT_EQ(ChooseAnotherZipIndex(2, 2), 1);
+        const int index = ChooseAnotherZipIndex(3, 5);
+        EXPECT_NE(index, 3);
+        EXPECT_GE(index, 1);
+        EXPECT_LE(index, 5);
+    }
+    EXPECT_EQ(ChooseAnotherZipIndex(1, 1), 1);
+    EXPECT_EQ(ChooseAnotherZipIndex(1, 0), 1);
+    EXPECT_EQ(ChooseAnotherZipIndex(1, -1), 1);
+}
+
+TEST(WindowPlacement, KeepsTheWindowOnTheScreen)
+{
+    const ScreenLimits limits{1000, 700};
+    EXPECT_EQ(PlaceWindow(QRect(50, 10, 600, 500), limits), QRect(50, 10, 600, 500));
+    EXPECT_EQ(PlaceWindow(QRect(600, 10, 600, 500), limits).topLeft(), QPoint(50, 10));
+    EXPECT_EQ(PlaceWindow(QRect(40, 10, 990, 500), limits).topLeft(), QPoint(40, 10))
+        << "already near the left edge";
+    EXPECT_EQ(PlaceWindow(QRect(50, 300, 600, 500), limits).topLeft(), QPoint(50, 5));
+    EXPECT_EQ(PlaceWindow(QRect(50, 300, 600, 500), limits).size(), QSize(600, 500));
+}
+
+} // namespace
