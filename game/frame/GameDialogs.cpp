@@ -1,8 +1,12 @@
 #include "GameDialogs.h"
 
+#include "AboutBox.h"
 #include "CongratulationsDialog.h"
+#include "Help.h"
+#include "OpenPictureDialog.h"
 #include "PictureSource.h"
 #include "ScoreboardsDialog.h"
+#include "SolutionWindow.h"
 
 void ShowCongratulations(QWidget* parent, Profile& profile, const GameResult& result)
 {
@@ -16,31 +20,31 @@ void ShowScoreboards(QWidget* parent, Profile& profile)
     dialog.exec();
 }
 
-// The About box, the help book and the open-picture dialog are connected here as they land.
 void ShowAboutBox(QWidget* parent)
 {
-    (void)parent;
+    AboutBox dialog(parent);
+    dialog.exec();
 }
 
+// A missing help book is the desktop's to report, or not; the game goes on either way.
 void OpenHelpBook(const QString& programFolder)
 {
-    (void)programFolder;
+    OpenHelp(programFolder);
 }
 
 QWidget* OpenSolutionWindow(QWidget* parent, const PictureSource& source, int naturalWidth,
                             int naturalHeight, std::function<void()> onClosed)
 {
-    // Connected by the lead once the solution window has landed.
-    (void)parent;
-    (void)source;
-    (void)naturalWidth;
-    (void)naturalHeight;
-    (void)onClosed;
-    return nullptr;
+    auto* window = new SolutionWindow(parent, source, naturalWidth, naturalHeight);
+    QObject::connect(window, &SolutionWindow::closed, window, std::move(onClosed));
+    window->show();
+    return window;
 }
 
 ChosenPicture AskForPicture(QWidget* parent)
 {
-    (void)parent;
-    return ChosenPicture{};
+    OpenPictureDialog dialog(parent);
+    dialog.exec();
+    return ChosenPicture{dialog.FileTitle(), dialog.PathName(), dialog.PictureNumber(),
+                         dialog.PictureCount()};
 }

@@ -1,0 +1,425 @@
+// The real main window, driven offscreen with simulated presses and commands.
+#include "BoardView.h"
+#include "CommandTable.h"
+#include "CongratulationsDialog.h"
+#include "MainFrame.h"
+#include "MessageBoxAnswerer.h"
+#include "Profile.h"
+#include "ScoreTable.h"
+#include "SoundPlayer.h"
+#include "TestArchives.h"
+#include "TestPictures.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace Id = CommandId;
+
+class RecordingSounds : public SoundPlayer {
+public:
+    explicit RecordingSounds(QStringList& played) : played_(played) {}
+    void Play(const QString& resourceName) override { played_ << resourceName; }
+
+private:
+    QStringList& played_;
+};
+
+// Answers every congratulations dialog as a person would: reads it, types a name if asked, OK.
+class CongratulationsAnswerer {
+public:
+    explicit CongratulationsAnswerer(QString name = {}) : name_(std::move(name))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
+        timer_.start(5);
+    }
+    int Shown() const { return shown_; }
+    const QString& MovesLine() const { return movesLine_; }
+
+private:
+    void Answer()
+    {
+        auto* dialog = qobject_cast<CongratulationsDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        ++shown_;
+        movesLine_ = dialog->findChild<QLabel*>("movesLine")->text();
+        auto* nameBox = dialog->findChild<QLineEdit*>("nameBox");
+        if (!name_.isEmpty() && nameBox && nameBox->isVisible())
+            nameBox->setText(name_);
+        dialog->findChild<QPushButton*>("okButton")->click();
+    }
+
+    QString name_;
+    QTimer timer_;
+    int shown_ = 0;
+    QString movesLine_;
+};
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* section : {"Settings", "Scores", "SliderScores"})
+            profile_.DeleteSection(section);
+    }
+
+    std::unique_ptr<MainFrame> Start()
+    {
+        MainFrameOptions options;
+        options.ProgramFolder = folder_.path() + "/";
+        options.SharedProfile = &profile_;
+        options.Sounds = std::make_unique<RecordingSounds>(played_);
+        return std::make_unique<MainFrame>(std::move(options));
+    }
+
+    void Press(MainFrame& frame, int column, int row)
+    {
+        const PuzzleBoard& board = frame.Board();
+        const QPoint centre(column * board.TileWidth() + board.TileWidth() / 2,
+                            row * board.TileHeight() + board.TileHeight() / 2);
+        QTest::mouseClick(frame.View(), Qt::LeftButton, {}, centre);
+    }
+
+    // A tile-swap board one swap from solved: tiles 0 and 1 change places.
+    static void OneSwapFromSolved(PuzzleBoard& board)
+    {
+        board.FillSolved();
+        board.SetCell(0, 0, 1);
+        board.SetCell(1, 0, 0);
+    }
+
+    // A slider board one slide from solved: the hole one cell left of the bottom-right corner.
+    static void OneSlideFromSolved(PuzzleBoard& board)
+    {
+        const int last = board.N() - 1;
+        board.FillSolved();
+        board.SetCell(last, last, PuzzleBoard::Hole);
+        board.SetHole(last, last);
+        board.Slide(last - 1, last);
+    }
+
+    QString AddFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = folder_.filePath(name);
+        EXPECT_TRUE(TestPictures::WriteFile(path, bytes));
+        return path;
+    }
+
+    QString AddArchive(const QString& name, int pictures)
+    {
+        std::vector<TestArchives::Member> members;
+        for (int i = 1; i <= pictures; ++i) {
+            const QImage image = TestPictures::FourColour(400 + i, 300);
+            members.push_back({QString("p%1.bmp").arg(i).toLatin1(), TestPictures::Encode(image, "BMP")});
+        }
+        const QString path = folder_.filePath(name);
+        EXPECT_TRUE(TestArchives::WriteZip(path, members));
+        return path;
+    }
+
+    QTemporaryDir folder_;
+    Profile profile_;
+    QStringList played_;
+};
+
+TEST_F(MainFrameTest, FirstStartWritesDefaultsShowsBuiltInPuzzleAndCloseSavesSettings)
+{
+    auto frame = Start();
+    EXPECT_EQ(profile_.GetProfileInt("Settings", "Dimension", -1), 4);
+    EXPECT_EQ(profile_.GetProfileInt("Settings", "Grid", -1), 1);
+    EXPECT_EQ(profile_.GetProfileInt("Settings", "GridColour", -1), 0);
+    EXPECT_EQ(profile_.GetProfileInt("Settings", "SelColour", -1), 1);
+    EXPECT_EQ(profile_.GetProfileInt("Settings", "Sound", -1), 1);
+    EXPECT_EQ(profile_.GetProfileInt("Settings", "PuzzleMode", -1), 0);
+    EXPECT_EQ(profile_.GetProfileString("Settings", "Folder"), folder_.path() + "/");
+
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(frame->FrameReady());
+    EXPECT_EQ(frame->windowTitle(), "Tilora");
+    EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(frame->Source().BuiltIn);
+    EXPECT_EQ(frame->Board().N(), 4);
+    EXPECT_EQ(frame->Board().Mode(), GameMode::TileSwap);
+    EXPECT_EQ(QSize(frame->Board().Width(), frame->Board().Height()), QSize(348, 348));
+    EXPECT_EQ(frame->View()->size(), QSize(348, 348));
+    EXPECT_EQ(frame->minimumSize(), frame->maximumSize()) << "the window cannot be resized";
+    EXPECT_FALSE(frame->NewCommandIsZipForm());
+
+    frame->Commands().Dispatch(Id::Grid);
+    frame->Commands().Dispatch(Id::SizeFor(6));
+    frame->close();
+    EXPECT_EQ(profile_.GetProfileInt("Settings", "Grid", -1), 0);
+    EXPECT_EQ(profile_.GetProfileInt("Settings", "Dimension", -1), 6);
+}
+
+TEST_F(MainFrameTest, SliderSolvedInOneSlideReportsOneMove)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::ModeSlider);
+    frame->Commands().Dispatch(Id::SizeFor(3));
+    OneSlideFromSolved(frame->Board());
+    played_.clear();
+
+    Press(*frame, 0, 0);  // not in line with the hole: nothing at all
+    EXPECT_EQ(frame->Board().Moves(), 0);
+    EXPECT_TRUE(played_.isEmpty());
+
+    CongratulationsAnswerer answerer;
+    Press(*frame, 2, 2);
+    EXPECT_EQ(answerer.Shown(), 1);
+    EXPECT_EQ(answerer.MovesLine(), "Moves made : 1");
+    EXPECT_EQ(played_, QStringList({"IDR_SLIDER", "IDR_COMPLETE"}));
+    EXPECT_TRUE(frame->Board().Finished());
+}
+
+TEST_F(MainFrameTest, TileSwapChargesForSwapsOnlyAndSoundFollowsTheSetting)
+{
+    auto frame = Start();
+    frame->Board().FillSolved();
+    frame->Board().SetCell(0, 0, 2);
+    frame->Board().SetCell(2, 0, 0);  // unsolved, so no completion below
+
+    Press(*frame, 1, 1);
+    Press(*frame, 1, 1);
+    EXPECT_EQ(frame->Board().Moves(), 0);
+    EXPECT_FALSE(frame->Board().HasSelection());
+
+    frame->OnBoardClick(-1, 5);
+    frame->OnBoardClick(frame->Board().Width(), 5);
+    EXPECT_FALSE(frame->Board().HasSelection()) << "presses off the board are ignored";
+
+    Press(*frame, 1, 1);
+    Press(*frame, 3, 3);
+    EXPECT_EQ(frame->Board().Moves(), 1);
+    EXPECT_EQ(played_, QStringList({"IDR_SHUFFLE"}));
+
+    frame->Commands().Dispatch(Id::Sound);
+    Press(*frame, 1, 1);
+    Press(*frame, 3, 3);
+    EXPECT_EQ(frame->Board().Moves(), 2) << "the swap still counts with Sound off";
+    EXPECT_EQ(played_.size(), 1) << "no sound is asked for with Sound off";
+}
+
+TEST_F(MainFrameTest, CompletionIsAnnouncedOnceUntilJumble)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::SizeFor(3));
+    CongratulationsAnswerer answerer;
+    OneSwapFromSolved(frame->Board());
+    Press(*frame, 0, 0);
+    Press(*frame, 1, 0);
+    EXPECT_EQ(answerer.Shown(), 1);
+
+    // Unsolve and solve again: the game is finished, nothing is announced.
+    Press(*frame, 0, 0);
+    Press(*frame, 1, 0);
+    Press(*frame, 0, 0);
+    Press(*frame, 1, 0);
+    EXPECT_TRUE(frame->Board().IsSolved());
+    EXPECT_EQ(answerer.Shown(), 1);
+
+    frame->Commands().Dispatch(Id::Jumble);
+    EXPECT_FALSE(frame->Board().Finished());
+    EXPECT_EQ(frame->Board().Moves(), 0);
+    OneSwapFromSolved(frame->Board());
+    Press(*frame, 0, 0);
+    Press(*frame, 1, 0);
+    EXPECT_EQ(answerer.Shown(), 2);
+}
+
+TEST_F(MainFrameTest, QualifyingGameStoresTheEntryAndThePlayerName)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::SizeFor(3));
+    CongratulationsAnswerer answerer("Ada");
+    OneSwapFromSolved(frame->Board());
+    Press(*frame, 0, 0);
+    Press(*frame, 1, 0);
+    ASSERT_EQ(answerer.Shown(), 1);
+
+    ScorePair scores(profile_);
+    scores.LoadScores();
+    bool found = false;
+    for (int place = 0; place < ScoreTable::Places; ++place) {
+        const ScoreEntry& entry = scores.TileSwap()[place];
+        found = found || (entry.Name == "Ada" && entry.Difficulty == 3 && entry.Moves == 1);
+    }
+    EXPECT_TRUE(found);
+    EXPECT_EQ(profile_.GetProfileString("Scores", "PlayerName"), "Ada");
+}
+
+TEST_F(MainFrameTest, SolveForMeShowsTheWholePictureAndEndsTheGameWithoutScore)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::ModeSlider);
+    CongratulationsAnswerer answerer;
+    frame->Commands().Dispatch(Id::SolveForMe);
+    PuzzleBoard& board = frame->Board();
+    EXPECT_TRUE(board.IsSolved());
+    EXPECT_TRUE(board.Finished());
+    EXPECT_EQ(board.Cell(board.N() - 1, board.N() - 1), board.N() * board.N() - 1);
+    for (int column = 0; column < board.N(); ++column)
+        Press(*frame, column, board.N() - 1);
+    EXPECT_EQ(board.Cell(board.N() - 1, board.N() - 1), board.N() * board.N() - 1)
+        << "no tile is lost to a stale hole";
+    EXPECT_EQ(answerer.Shown(), 0);
+}
+
+TEST_F(MainFrameTest, NewPuzzleFromAFolderOfOnlyThePictureOnShowGivesItAgain)
+{
+    const QString only = AddFile("only.bmp", TestPictures::Encode(TestPictures::FourColour(200, 100), "BMP"));
+    auto frame = Start();
+    EXPECT_EQ(QDir::cleanPath(frame->Source().Path), QDir::cleanPath(only));
+    EXPECT_FALSE(frame->Source().BuiltIn);
+    EXPECT_EQ(frame->Board().Width(), 348) << "a narrow picture is widened to 350, cut to 4s";
+    EXPECT_EQ(frame->Board().Height(), 172);
+    frame->Commands().Dispatch(Id::New);
+    EXPECT_EQ(QDir::cleanPath(frame->Source().Path), QDir::cleanPath(only));
+    EXPECT_FALSE(frame->Source().BuiltIn);
+}
+
+TEST_F(MainFrameTest, BrokenPictureFallsBackSilently)
+{
+    AddFile("broken.jpg", "this is no picture");
+    MessageBoxAnswerer boxes(QMessageBox::Ok);
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::New);
+    EXPECT_TRUE(frame->Source().BuiltIn);
+    EXPECT_TRUE(boxes.Texts().isEmpty());
+}
+
+TEST_F(MainFrameTest, ArchivePictureGivesTheZipFormAndFromThisZipSwitchesPictures)
+{
+    AddArchive("two.zip", 2);
+    auto frame = Start();
+    EXPECT_TRUE(frame->Source().Path.endsWith("two.zip"));
+    EXPECT_FALSE(frame->Source().BuiltIn);
+    EXPECT_EQ(frame->Source().ZipCount, 2);
+    EXPECT_TRUE(frame->NewCommandIsZipForm());
+    QAction* first = frame->FileMenu()->actions().value(0);
+    ASSERT_NE(first->menu(), nullptr);
+    EXPECT_EQ(first->text(), "&New");
+    EXPECT_EQ(first->menu()->actions().value(1)->text(), "From Zip archive");
+
+    for (int i = 0; i < 4; ++i) {
+        const int before = frame->Source().ZipIndex;
+        frame->Commands().Dispatch(Id::FromThisZip);
+        EXPECT_NE(frame->Source().ZipIndex, before);
+    }
+    frame->ShowSolution();
+    EXPECT_TRUE(frame->SolutionShown());
+    frame->Commands().Dispatch(Id::FromFolder);
+    EXPECT_FALSE(frame->SolutionShown()) << "a new puzzle closes the solution window";
+}
+
+TEST_F(MainFrameTest, ArchiveOfOnePictureSaysSoAndKeepsThePuzzle)
+{
+    AddArchive("one.zip", 1);
+    auto frame = Start();
+    ASSERT_EQ(frame->Source().ZipCount, 1);
+    const int moves = frame->Board().Moves();
+    MessageBoxAnswerer boxes(QMessageBox::Ok);
+    frame->Commands().Dispatch(Id::FromThisZip);
+    EXPECT_EQ(boxes.Texts(), QStringList({"There is only 1 picture in this zip file!"}));
+    EXPECT_EQ(boxes.Captions(), QStringList({"Tilora"}));
+    EXPECT_EQ(frame->Source().ZipIndex, 1);
+    EXPECT_EQ(frame->Board().Moves(), moves);
+}
+
+TEST_F(MainFrameTest, SizeAndModeCommandsRestartEvenWhenUnchanged)
+{
+    auto frame = Start();
+    PuzzleBoard& board = frame->Board();
+    board.FillSolved();
+    board.AddMove();
+    board.SetFinished(true);
+    frame->Commands().Dispatch(Id::SizeFor(4));
+    EXPECT_EQ(board.Moves(), 0);
+    EXPECT_FALSE(board.Finished());
+    EXPECT_FALSE(board.IsSolved()) << "re-jumbled";
+
+    frame->Commands().Dispatch(Id::SizeFor(7));
+    EXPECT_EQ(board.N(), 7);
+    EXPECT_EQ(board.Width() % 7, 0);
+    EXPECT_EQ(board.Height() % 7, 0);
+    EXPECT_EQ(frame->View()->size(), QSize(board.Width(), board.Height()));
+
+    board.AddMove();
+    board.SelectOrSwap(0, 0);
+    frame->Commands().Dispatch(Id::ModeTileSwap);
+    EXPECT_EQ(board.Moves(), 0);
+    EXPECT_FALSE(board.HasSelection());
+    frame->Commands().Dispatch(Id::ModeSlider);
+    EXPECT_EQ(board.Mode(), GameMode::Slider);
+    EXPECT_EQ(board.Cell(6, 6), PuzzleBoard::Hole);
+}
+
+TEST_F(MainFrameTest, TogglesStayZeroOrOneAndCheckMarksFollowTheSettings)
+{
+    auto frame = Start();
+    CommandTable& commands = frame->Commands();
+    for (int expected : {0, 1, 0}) {
+        commands.Dispatch(Id::Grid);
+        commands.Dispatch(Id::Sound);
+        EXPECT_EQ(frame->Settings().Grid, expected);
+        EXPECT_EQ(frame->Settings().Sound, expected);
+        EXPECT_EQ(commands.Action(Id::Grid)->isChecked(), expected == 1);
+        EXPECT_EQ(commands.Action(Id::Sound)->isChecked(), expected == 1);
+    }
+    commands.Dispatch(Id::GridRed);
+    commands.Dispatch(Id::SelBlack);
+    EXPECT_TRUE(commands.Action(Id::GridRed)->isChecked());
+    EXPECT_FALSE(commands.Action(Id::GridBlack)->isChecked());
+    EXPECT_TRUE(commands.Action(Id::SelBlack)->isChecked());
+    EXPECT_FALSE(commands.Action(Id::SelYellow)->isChecked());
+
+    // A change made outside the commands shows when a menu is about to open.
+    frame->Settings().Dimension = 9;
+    QMenu* options = frame->menuBar()->actions().value(2)->menu();
+    emit options->aboutToShow();
+    EXPECT_TRUE(commands.Action(Id::SizeFor(9))->isChecked());
+    EXPECT_FALSE(commands.Action(Id::SizeFor(4))->isChecked());
+}
+
+TEST_F(MainFrameTest, MenusHoldEveryCommandInOrder)
+{
+    auto frame = Start();
+    QStringList items;
+    std::function<void(QMenu*, QString)> list = [&](QMenu* menu, const QString& indent) {
+        for (QAction* action : menu->actions()) {
+            items << indent + (action->isSeparator() ? "-" : action->text());
+            if (action->menu())
+                list(action->menu(), indent + ">");
+        }
+    };
+    for (QAction* title : frame->menuBar()->actions()) {
+        items << title->text();
+        list(title->menu(), " ");
+    }
+    const QStringList expected = {
+        "&File", " &New\tCtrl+N", " &Open\tCtrl+O", " -", " E&xit",
+        "&View", " &Jumble\tCtrl+J", " -", " &Grid\tCtrl+G", " Grid colour", " >Black", " >White",
+        " >Red", " Selection colour", " >Black", " >Yellow", " >Red", " -",
+        " &Show solution\tCtrl+S", " Sol&ve for me", " -", " Scoreboard", " &Toolbar",
+        "&Options", " Puzzle size", " >3 x 3", " >4 x 4", " >5 x 5", " >6 x 6", " >7 x 7",
+        " >8 x 8", " >9 x 9", " >10 x 10", " Puzzle mode", " >Tile swap", " >Slider puzzle",
+        " Sound", "&Help", " Help", " &About"};
+    EXPECT_EQ(items, expected);
+    for (int id : {Id::New, Id::Open, Id::Jumble, Id::ShowSolution, Id::Grid})
+        EXPECT_FALSE(frame->Commands().Action(id)->shortcut().isEmpty()) << id;
+    for (QAction* action : frame->Commands().Actions())
+        EXPECT_TRUE(frame->actions().contains(action)) << "shortcuts work in every menu form";
+}
+
+} // namespace
