@@ -1,7 +1,6 @@
 #include "CongratulationsDialog.h"
 #include "GameReport.h"
-#include "Profile.h"
-#include "ScoreTable.h"
+#include "ScoreProfileFixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,33 +10,12 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
-constexpr int TileSwap = 0;
-constexpr int Slider = 1;
-
-bool SameTable(const ScoreTable& a, const ScoreTable& b)
-{
-    for (int place = 0; place < ScoreTable::Places; ++place)
-        if (!(a[place] == b[place]))
-            return false;
-    return true;
-}
-
-class CongratulationsDialogTest : public ::testing::Test {
+class CongratulationsDialogTest : public ScoreProfileFixture {
 protected:
-    void SetUp() override
-    {
-        profile_.DeleteSection(ScorePair::TileSwapSection);
-        profile_.DeleteSection(ScorePair::SliderSection);
-    }
-
-    ScorePair StoredScores()
-    {
-        ScorePair scores(profile_);
-        scores.LoadScores();
-        return scores;
-    }
     QString StoredPlayerName() { return profile_.GetProfileString("Scores", "PlayerName", "<none>"); }
 
     static QString Text(const CongratulationsDialog& dialog, const char* label)
@@ -54,8 +32,6 @@ protected:
         NameBox(dialog)->clear();
         QTest::keyClicks(NameBox(dialog), name);
     }
-
-    Profile profile_;
 };
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "MessageBoxAnswerer.h"
-#include "Profile.h"
-#include "ScoreTable.h"
+#include "ScoreProfileFixture.h"
 #include "ScoreboardsDialog.h"
 
 #include <QGroupBox>
@@ -11,9 +10,6 @@
 
 namespace {
 
-constexpr int TileSwap = 0;
-constexpr int Slider = 1;
-
 QStringList RowTexts(const QTreeWidget* list, int row)
 {
     QStringList texts;
@@ -23,28 +19,8 @@ QStringList RowTexts(const QTreeWidget* list, int row)
     return texts;
 }
 
-bool SameTable(const ScoreTable& a, const ScoreTable& b)
-{
-    for (int place = 0; place < ScoreTable::Places; ++place)
-        if (!(a[place] == b[place]))
-            return false;
-    return true;
-}
-
-class ScoreboardsDialogTest : public ::testing::Test {
+class ScoreboardsDialogTest : public ScoreProfileFixture {
 protected:
-    void SetUp() override
-    {
-        profile_.DeleteSection(ScorePair::TileSwapSection);
-        profile_.DeleteSection(ScorePair::SliderSection);
-    }
-
-    ScorePair StoredScores()
-    {
-        ScorePair scores(profile_);
-        scores.LoadScores();
-        return scores;
-    }
     // A new second place on the tile-swap board, a new first place on the slider board.
     void StoreChangedBoards()
     {
@@ -63,8 +39,6 @@ protected:
     {
         return dialog.findChild<QPushButton*>(name);
     }
-
-    Profile profile_;
 };
 
 }  // namespace
