@@ -94,19 +94,13 @@ TEST_F(ScoreboardsDialogTest, ListsShowEveryPlaceOfBothBoards)
     EXPECT_EQ(RowTexts(slider, 9), (QStringList{"Quibb", "3 x 3", "19 secs", "62"}));
 }
 
-TEST_F(ScoreboardsDialogTest, ShowsWhatIsStored)
+TEST_F(ScoreboardsDialogTest, ResetAskedWithYesRestoresBothBoardsAtOnce)
 {
     StoreChangedBoards();
     ScoreboardsDialog dialog(nullptr, profile_);
     EXPECT_EQ(RowTexts(List(dialog, "tileSwapList"), 1),
               (QStringList{"Swapper", "10 x 10", "01 hrs 02 mins 05 secs", "40"}));
     EXPECT_EQ(RowTexts(List(dialog, "sliderList"), 0), (QStringList{"Slider", "10 x 10", "01 mins 00 secs", "300"}));
-}
-
-TEST_F(ScoreboardsDialogTest, ResetAskedWithYesRestoresBothBoardsAtOnce)
-{
-    StoreChangedBoards();
-    ScoreboardsDialog dialog(nullptr, profile_);
     dialog.show();
     QTest::mouseClick(Button(dialog, "switchButton"), Qt::LeftButton);
     {
