@@ -52,12 +52,15 @@ SolutionWindow::SolutionWindow(QWidget* parent, const PictureSource& source, int
 
 bool SolutionWindow::LoadPicture(const PictureSource& source)
 {
+    // The built-in picture comes first: the game falls back to it when the archive or file it
+    // chose cannot be read, and keeps that path, which would show something else here.
+    if (source.BuiltIn) {
+        picture_.LoadFromResource(QStringLiteral("BMP"), QStringLiteral("IDR_BMP2"));
+        return true;
+    }
     if (IsArchivePath(source.Path))
         return LoadArchivePicture(source);
-    if (source.BuiltIn)
-        picture_.LoadFromResource(QStringLiteral("BMP"), QStringLiteral("IDR_BMP2"));
-    else
-        picture_.LoadFromFile(source.Path);
+    picture_.LoadFromFile(source.Path);
     return true;
 }
 

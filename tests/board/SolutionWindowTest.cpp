@@ -207,14 +207,20 @@ TEST_F(SolutionWindowTest, MissingFileShowsAnEmptyFrameNotLeftoverPixels)
     EXPECT_TRUE(Near(shot.pixelColor(window.Box().center()), shot.pixelColor(5, 5))) << "the window's own background";
 }
 
-TEST_F(SolutionWindowTest, BuiltInPictureIsShownWhenInUse)
+TEST_F(SolutionWindowTest, BuiltInPictureIsShownWhenInUseWhateverThePathSays)
 {
-    if (!QFile::exists(QStringLiteral(":/BMP/IDR_BMP2")))
-        GTEST_SKIP() << "the built-in picture is not among the resources yet";
-    PictureSource source;  // built in
-    SolutionWindow window(nullptr, source, 350, 351);
-    EXPECT_TRUE(window.HasPicture());
-    EXPECT_EQ(window.size(), QSize(299, 300));
+    // After a damaged archive the game shows the built-in picture and keeps the archive's path.
+    const QString damaged = PathOf(QStringLiteral("damaged.zip"));
+    ASSERT_TRUE(WriteFile(damaged, "PK not really an archive"));
+    for (const QString& path : {QString(), damaged}) {
+        PictureSource source;
+        source.Path = path;
+        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        SolutionWindow window(nullptr, source, 350, 351);
+        EXPECT_TRUE(window.HasPicture()) << path.toStdString();
+        EXPECT_EQ(window.size(), QSize(299, 300));
+        EXPECT_TRUE(answerer.Texts().isEmpty());
+    }
 }
 
 TEST_F(SolutionWindowTest, EscEnterAndTheOwnersCloseEachCloseAndDeleteIt)
