@@ -3,7 +3,6 @@
 #include "HyperlinkLabel.h"
 #include "ResourceInit.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
@@ -12,8 +11,8 @@
 
 const char* const AboutBox::Caption = "About Tilora";
 const char* const AboutBox::ProductLine = "Tilora 1.0 (2026)";
-const char* const AboutBox::CreditLine = "Written by Tilora Games";
-const char* const AboutBox::WebSite = "www.tiloragames.com";
+const char* const AboutBox::CreditLine = "A picture puzzle by Corvanne";
+const char* const AboutBox::WebSite = "www.tilorapuzzle.com";
 
 namespace {
 
@@ -54,13 +53,14 @@ AboutBox::AboutBox(QWidget* parent)
     setWindowTitle(QString::fromLatin1(Caption));
     setObjectName(QStringLiteral("aboutBox"));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->setCenterButtons(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakePicture(this), 0, Qt::AlignHCenter);
     layout->addWidget(MakeCredits(link_, this));
-    layout->addWidget(buttons);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -8,9 +8,11 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 const char* const OpenPictureDialog::FilterText = "Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)";
@@ -22,7 +24,9 @@ const QStringList SupportedPatterns = {QStringLiteral("*.bmp"), QStringLiteral("
                                        QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"),
                                        QStringLiteral("*.zip")};
 
-const QSize PaneSize(152, 133);
+const QSize PaneSize(176, 152);
+// Room for the file list's columns and a few rows above the preview.
+const QSize SmallestStartSize(760, 580);
 const QSize ArrowSize(24, 20);
 
 QPushButton* MakeArrow(const QString& text, const QString& name, QWidget* parent)
@@ -51,6 +55,7 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent)
 
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
         grid->addWidget(MakePreviewArea(), grid->rowCount(), 0, 1, grid->columnCount());
+    resize(sizeHint().expandedTo(SmallestStartSize));
 
     connect(this, &QFileDialog::currentChanged, this, [this](const QString& path) {
         preview_.SelectionChanged(path);
@@ -127,6 +132,25 @@ QWidget* OpenPictureDialog::MakePreviewArea()
         Refresh();
     });
     return area;
+}
+
+void OpenPictureDialog::showEvent(QShowEvent* event)
+{
+    QFileDialog::showEvent(event);
+    // After the toolkit has put back the column widths it remembers.
+    FitDetailColumns();
+}
+
+void OpenPictureDialog::FitDetailColumns()
+{
+    // Sizes, types and dates shown whole; the names take the rest of the width.
+    auto* details = findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (details == nullptr)
+        return;
+    QHeaderView* header = details->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
 }
 
 void OpenPictureDialog::UseSupportedFilesFilter()

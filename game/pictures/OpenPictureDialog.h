@@ -32,9 +32,13 @@ public:
 
     void done(int result) override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* MakePreviewArea();
     void UseSupportedFilesFilter();
+    void FitDetailColumns();
     void ShowMessage(const QString& message);
     void Refresh();
 

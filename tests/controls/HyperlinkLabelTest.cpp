@@ -31,7 +31,7 @@ protected:
     }
     QColor TextColour() const { return label.palette().color(QPalette::WindowText); }
 
-    HyperlinkLabel label{"www.tiloragames.com"};
+    HyperlinkLabel label{"www.tilorapuzzle.com"};
     QStringList opened;
     int openResult = 42;
     int beeps = 0;
@@ -39,8 +39,8 @@ protected:
 
 TEST_F(HyperlinkLabelTest, ShowsTheAddressAsALink)
 {
-    EXPECT_EQ(label.text(), "www.tiloragames.com");
-    EXPECT_EQ(label.toolTip(), "www.tiloragames.com");
+    EXPECT_EQ(label.text(), "www.tilorapuzzle.com");
+    EXPECT_EQ(label.toolTip(), "www.tilorapuzzle.com");
     EXPECT_EQ(label.cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(TextColour(), QColor(0, 0, 238));
     EXPECT_FALSE(label.font().underline());
@@ -61,7 +61,7 @@ TEST_F(HyperlinkLabelTest, ClickOpensExactlyTheAddressAndMarksTheLinkVisited)
     MessageBoxAnswerer answerer(QMessageBox::Ok);
     Hover(true);
     QTest::mouseClick(&label, Qt::LeftButton);
-    EXPECT_EQ(opened, QStringList{"www.tiloragames.com"});
+    EXPECT_EQ(opened, QStringList{"www.tilorapuzzle.com"});
     EXPECT_TRUE(label.IsVisited());
     Hover(false);
     EXPECT_FALSE(label.font().underline());

@@ -2,7 +2,6 @@
 #include "Help.h"
 #include "HyperlinkLabel.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -39,7 +38,7 @@ TEST(AboutBoxTest, OkEscapeAndTheCloseBoxAllCloseIt)
 {
     const std::vector<std::pair<const char*, std::function<void(AboutBox&)>>> ways = {
         {"OK", [](AboutBox& box) {
-             box.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+             box.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
          }},
         {"Escape", [](AboutBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }},
         {"close box", [](AboutBox& box) { box.close(); }},
