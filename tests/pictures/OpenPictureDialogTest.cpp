@@ -126,15 +126,6 @@ TEST_F(OpenPictureDialogTest, OkAfterSteppingReportsThePictureOnShow)
     EXPECT_EQ(dialog.PictureCount(), 3);
 }
 
-TEST_F(OpenPictureDialogTest, PictureAfterArchiveHidesTheArrows)
-{
-    Select("three.zip");
-    Select("a.BMP");
-    EXPECT_FALSE(Find<QPushButton>("previousButton")->isVisible());
-    EXPECT_FALSE(Find<QPushButton>("nextButton")->isVisible());
-    EXPECT_EQ(Find<QLabel>("counterLabel")->text(), "");
-}
-
 TEST_F(OpenPictureDialogTest, CancelLeavesNothingChosen)
 {
     Select("three.zip");
