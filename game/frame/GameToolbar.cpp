@@ -40,8 +40,7 @@ protected:
 
 QString SizeText(int command)
 {
-    const int n = command - ToolbarCommand::FirstSize + 3;
-    return QStringLiteral("%1 x %1").arg(n);
+    return QStringLiteral("%1 x %1").arg(CommandId::SizeOf(command));
 }
 
 }  // namespace
@@ -64,7 +63,7 @@ GameToolbar::GameToolbar(QMainWindow* frame, CommandLookup commands)
         else
             AddButton(entry.Command, QString::fromLatin1(entry.ToolTip));
     }
-    QToolButton* sizeButton = ButtonFor(ToolbarCommand::PuzzleDifficulty);
+    QToolButton* sizeButton = ButtonFor(CommandId::PuzzleDifficulty);
     sizeMenu = BuildSizeMenu();
     sizeButton->setMenu(sizeMenu);
     sizeButton->setPopupMode(QToolButton::InstantPopup);
@@ -75,7 +74,7 @@ GameToolbar::GameToolbar(QMainWindow* frame, CommandLookup commands)
 QAction* GameToolbar::AddButton(int command, const QString& toolTip)
 {
     // The size drop-down has no command of its own; every other button stands in for the frame's.
-    QAction* action = command == ToolbarCommand::PuzzleDifficulty ? new QAction(toolTip, this)
+    QAction* action = command == CommandId::PuzzleDifficulty ? new QAction(toolTip, this)
                                                                   : ForwardingAction(command, toolTip, this);
     action->setToolTip(toolTip);
     addAction(action);
@@ -117,7 +116,7 @@ void GameToolbar::AddGap()
 QMenu* GameToolbar::BuildSizeMenu()
 {
     auto* menu = new QMenu(this);
-    for (int command = ToolbarCommand::FirstSize; command <= ToolbarCommand::LastSize; ++command)
+    for (int command = CommandId::Size3; command <= CommandId::Size10; ++command)
         menu->addAction(ForwardingAction(command, SizeText(command), menu));
     connect(menu, &QMenu::aboutToShow, this, &GameToolbar::DropDownAboutToShow);
     return menu;
@@ -126,15 +125,15 @@ QMenu* GameToolbar::BuildSizeMenu()
 QMenu* GameToolbar::BuildNewMenu()
 {
     auto* menu = new QMenu(this);
-    menu->addAction(ForwardingAction(ToolbarCommand::FromFolder, QStringLiteral("From folder"), menu));
-    menu->addAction(ForwardingAction(ToolbarCommand::FromThisZip, QStringLiteral("From this Zip"), menu));
+    menu->addAction(ForwardingAction(CommandId::FromFolder, QStringLiteral("From folder"), menu));
+    menu->addAction(ForwardingAction(CommandId::FromThisZip, QStringLiteral("From this Zip"), menu));
     connect(menu, &QMenu::aboutToShow, this, &GameToolbar::DropDownAboutToShow);
     return menu;
 }
 
 void GameToolbar::SetNewDropDown(bool zip)
 {
-    QToolButton* button = ButtonFor(ToolbarCommand::New);
+    QToolButton* button = ButtonFor(CommandId::New);
     if (!button || zip == NewDropDown())
         return;
     button->setMenu(zip ? newMenu : nullptr);
@@ -143,7 +142,7 @@ void GameToolbar::SetNewDropDown(bool zip)
 
 bool GameToolbar::NewDropDown() const
 {
-    const QToolButton* button = ButtonFor(ToolbarCommand::New);
+    const QToolButton* button = ButtonFor(CommandId::New);
     return button && button->menu() == newMenu;
 }
 

@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
-#include <QToolBar>
 #include <cstdlib>
 #include <ctime>
 
@@ -80,15 +79,14 @@ MainFrame::~MainFrame() = default;
 
 void MainFrame::CreateToolbar()
 {
-    toolbar_ = new QToolBar(this);
-    toolbar_->setObjectName(QStringLiteral("Toolbar"));
-    toolbar_->setMovable(true);
-    toolbar_->setFloatable(true);
-    toolbar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+    toolbar_ = new GameToolbar(this, [this](int id) { return commands_.Action(id); });
+    // The board jumps to its new place at once when the toolbar moves, as the window does.
+    setAnimated(false);
     addToolBar(Qt::TopToolBarArea, toolbar_);
-    connect(toolbar_, &QToolBar::topLevelChanged, this, &MainFrame::UpdateToolbarDock);
-    toolbarShown_ = true;
-    toolbarDock_ = 1;
+    connect(toolbar_, &GameToolbar::PlaceChanged, this, &MainFrame::UpdateToolbarDock);
+    connect(toolbar_, &GameToolbar::DropDownAboutToShow, this, &MainFrame::RefreshMenuChecks);
+    connect(this, &MainFrame::NewCommandStyleChanged, toolbar_, &GameToolbar::SetNewDropDown);
+    toolbarPlace_ = ToolbarPlacement{};
 }
 
 // The frame's own measures: taken from the real window once it has one, estimated before.
@@ -141,7 +139,7 @@ void MainFrame::FitBoardToScreen(const ScreenLimits& limits)
     const int pixelsPerInchY = view_->logicalDpiY();
     const BoardSize size = FitBoard(NaturalPixels(picture_.GetWidth(), pixelsPerInchX),
                                     NaturalPixels(picture_.GetHeight(), pixelsPerInchY),
-                                    board_.N(), limits, menuHeight_, toolbarShown_,
+                                    board_.N(), limits, menuHeight_, toolbarPlace_.Shown,
                                     toolbarAllowance_);
     board_.SetSize(size.Width, size.Height);
 }

@@ -2,6 +2,7 @@
 
 #include "CommandTable.h"
 #include "GameSettings.h"
+#include "GameToolbar.h"
 #include "Picture.h"
 #include "PictureSource.h"
 #include "PuzzleBoard.h"
@@ -15,7 +16,6 @@
 class BoardView;
 class Profile;
 class QMenu;
-class QToolBar;
 class SoundPlayer;
 struct BoardLook;
 struct ScreenLimits;
@@ -47,9 +47,9 @@ public:
     Profile& UserProfile() { return *profile_; }
 
     // Toolbar state: shown, dock 1 top / 2 bottom / 3 floating, allowance = height + 12.
-    QToolBar* Toolbar() const { return toolbar_; }
-    bool ToolbarShown() const { return toolbarShown_; }
-    int ToolbarDock() const { return toolbarDock_; }
+    GameToolbar* Toolbar() const { return toolbar_; }
+    bool ToolbarShown() const { return toolbarPlace_.Shown; }
+    int ToolbarDock() const { return toolbarPlace_.Dock; }
     int ToolbarAllowance() const { return toolbarAllowance_; }
     int CaptionHeight() const { return captionHeight_; }
     int MenuHeight() const { return menuHeight_; }
@@ -115,7 +115,7 @@ private:
     void SetPuzzleMode(int mode);
     void OnSound();
     void OnToolbar();
-    void UpdateToolbarDock();
+    void UpdateToolbarDock(int dock);
     void AdjustWindowForToolbar();
 
     std::unique_ptr<Profile> ownProfile_;
@@ -130,15 +130,14 @@ private:
     CommandTable commands_;
 
     BoardView* view_ = nullptr;
-    QToolBar* toolbar_ = nullptr;
+    GameToolbar* toolbar_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* newPopup_ = nullptr;
     QPointer<QWidget> solution_;
 
     bool frameReady_ = false;
     bool newIsZipForm_ = false;
-    bool toolbarShown_ = true;
-    int toolbarDock_ = 1;
+    ToolbarPlacement toolbarPlace_;
     int toolbarAllowance_ = 0;
     int captionHeight_ = 0;
     int menuHeight_ = 0;

@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QToolBar>
 
 namespace {
 
@@ -56,9 +55,9 @@ void MainFrame::BuildCommands()
     c.Add(Id::Scoreboard, "Scoreboard", {}, [this] { ShowScoreboards(this, *profile_); });
     c.Add(Id::Toolbar, "&Toolbar", {}, [this] { OnToolbar(); }, [this] {
         // A floating toolbar closed by its own close box is noticed here.
-        if (toolbar_->isHidden())
-            toolbarShown_ = false;
-        return !toolbar_->isHidden();
+        if (toolbar_ && toolbar_->isHidden())
+            toolbarPlace_.Shown = false;
+        return toolbar_ && !toolbar_->isHidden();
     });
     for (int n = PuzzleBoard::MinN; n <= PuzzleBoard::MaxN; ++n) {
         c.Add(Id::SizeFor(n), QStringLiteral("%1 x %1").arg(n), {}, [this, n] { SetDimension(n); },
@@ -247,20 +246,15 @@ void MainFrame::OnSound()
 
 void MainFrame::OnToolbar()
 {
-    toolbar_->setVisible(toolbar_->isHidden());
-    toolbarShown_ = !toolbarShown_;
-    if (toolbarDock_ != 3)
+    const bool show = toolbar_->isHidden();
+    toolbar_->setVisible(show);
+    if (toolbarPlace_.SetShown(show))
         AdjustWindowForToolbar();
 }
 
-void MainFrame::UpdateToolbarDock()
+void MainFrame::UpdateToolbarDock(int dock)
 {
-    const int old = toolbarDock_;
-    if (toolbar_->isFloating())
-        toolbarDock_ = 3;
-    else
-        toolbarDock_ = toolBarArea(toolbar_) == Qt::BottomToolBarArea ? 2 : 1;
-    if (old != toolbarDock_ && (old == 3 || toolbarDock_ == 3))
+    if (toolbarPlace_.MoveTo(dock))
         AdjustWindowForToolbar();
 }
 

@@ -80,15 +80,15 @@ class FakeCommands : public QObject {
 public:
     FakeCommands()
     {
-        for (int id : {ToolbarCommand::New, ToolbarCommand::Open, ToolbarCommand::Jumble,
-                       ToolbarCommand::ShowSolution, ToolbarCommand::SolveForMe, ToolbarCommand::FromThisZip,
-                       ToolbarCommand::FromFolder})
+        for (int id : {CommandId::New, CommandId::Open, CommandId::Jumble,
+                       CommandId::ShowSolution, CommandId::SolveForMe, CommandId::FromThisZip,
+                       CommandId::FromFolder})
             Add(id, false);
         // Like a frame, the Grid command keeps its check mark on the setting, not on the click.
-        QAction* grid = Add(ToolbarCommand::Grid, true);
+        QAction* grid = Add(CommandId::Grid, true);
         connect(grid, &QAction::triggered, this, [this, grid] { grid->setChecked(GridOn = !GridOn); });
         auto* sizes = new QActionGroup(this);
-        for (int id = ToolbarCommand::FirstSize; id <= ToolbarCommand::LastSize; ++id)
+        for (int id = CommandId::Size3; id <= CommandId::Size10; ++id)
             sizes->addAction(Add(id, true));
     }
 
@@ -157,8 +157,8 @@ protected:
 
 TEST_F(ToolbarWidgetTest, ButtonsIssueTheFrameCommandsWithTheirOwnTooltips)
 {
-    const std::vector<int> plain{ToolbarCommand::New, ToolbarCommand::Open, ToolbarCommand::Jumble,
-                                 ToolbarCommand::ShowSolution, ToolbarCommand::SolveForMe};
+    const std::vector<int> plain{CommandId::New, CommandId::Open, CommandId::Jumble,
+                                 CommandId::ShowSolution, CommandId::SolveForMe};
     for (int id : plain)
         QTest::mouseClick(toolbar->ButtonFor(id), Qt::LeftButton);
     EXPECT_EQ(commands.Issued, plain);
@@ -180,54 +180,54 @@ TEST_F(ToolbarWidgetTest, ButtonsIssueTheFrameCommandsWithTheirOwnTooltips)
     const auto spaceBefore = [this](int left, int right) {
         return toolbar->ButtonFor(right)->x() - toolbar->ButtonFor(left)->geometry().right() - 1;
     };
-    const int spacing = spaceBefore(ToolbarCommand::New, ToolbarCommand::Open);
-    EXPECT_EQ(spaceBefore(ToolbarCommand::Open, ToolbarCommand::Jumble), 10 + 2 * spacing);
-    EXPECT_EQ(spaceBefore(ToolbarCommand::SolveForMe, ToolbarCommand::PuzzleDifficulty), 10 + 2 * spacing);
+    const int spacing = spaceBefore(CommandId::New, CommandId::Open);
+    EXPECT_EQ(spaceBefore(CommandId::Open, CommandId::Jumble), 10 + 2 * spacing);
+    EXPECT_EQ(spaceBefore(CommandId::SolveForMe, CommandId::PuzzleDifficulty), 10 + 2 * spacing);
 }
 
 TEST_F(ToolbarWidgetTest, SizeDropDownShowsTheCurrentSizeAndIssuesOnlyTheChosenOne)
 {
-    commands.Action(ToolbarCommand::FirstSize + 2)->setChecked(true);  // 5 x 5
+    commands.Action(CommandId::SizeFor(5))->setChecked(true);  // 5 x 5
     int refreshes = 0;
     QObject::connect(toolbar, &GameToolbar::DropDownAboutToShow, [&] { ++refreshes; });
 
-    const QStringList items = OpenDropDown(ToolbarCommand::PuzzleDifficulty, QStringLiteral("5 x 5"));
+    const QStringList items = OpenDropDown(CommandId::PuzzleDifficulty, QStringLiteral("5 x 5"));
     EXPECT_EQ(items, QStringList({"3 x 3", "4 x 4", "5 x 5*", "6 x 6", "7 x 7", "8 x 8", "9 x 9", "10 x 10"}));
     EXPECT_EQ(refreshes, 1) << "the frame refreshes its check marks before the menu shows";
-    EXPECT_EQ(commands.Issued, std::vector<int>{ToolbarCommand::FirstSize + 2})
+    EXPECT_EQ(commands.Issued, std::vector<int>{CommandId::SizeFor(5)})
         << "choosing the size already set issues it again; the button issues nothing itself";
 
     commands.Issued.clear();
-    commands.Action(ToolbarCommand::LastSize)->setChecked(true);
-    EXPECT_EQ(OpenDropDown(ToolbarCommand::PuzzleDifficulty).last(), "10 x 10*");
+    commands.Action(CommandId::Size10)->setChecked(true);
+    EXPECT_EQ(OpenDropDown(CommandId::PuzzleDifficulty).last(), "10 x 10*");
     EXPECT_TRUE(commands.Issued.empty()) << "closing the menu issues nothing";
 }
 
 TEST_F(ToolbarWidgetTest, NewButtonStartsAtOnceOrDropsDownTheArchiveChoices)
 {
-    QTest::mouseClick(toolbar->ButtonFor(ToolbarCommand::New), Qt::LeftButton);
-    EXPECT_EQ(commands.Issued, std::vector<int>{ToolbarCommand::New});
+    QTest::mouseClick(toolbar->ButtonFor(CommandId::New), Qt::LeftButton);
+    EXPECT_EQ(commands.Issued, std::vector<int>{CommandId::New});
 
     commands.Issued.clear();
     toolbar->SetNewDropDown(true);
     EXPECT_TRUE(toolbar->NewDropDown());
-    EXPECT_EQ(OpenDropDown(ToolbarCommand::New, QStringLiteral("From this Zip")),
+    EXPECT_EQ(OpenDropDown(CommandId::New, QStringLiteral("From this Zip")),
               QStringList({"From folder", "From this Zip"}));
-    EXPECT_EQ(OpenDropDown(ToolbarCommand::New, QStringLiteral("From folder")).size(), 2);
-    EXPECT_EQ(commands.Issued, std::vector<int>({ToolbarCommand::FromThisZip, ToolbarCommand::FromFolder}));
+    EXPECT_EQ(OpenDropDown(CommandId::New, QStringLiteral("From folder")).size(), 2);
+    EXPECT_EQ(commands.Issued, std::vector<int>({CommandId::FromThisZip, CommandId::FromFolder}));
 
     commands.Issued.clear();
     toolbar->SetNewDropDown(false);
     toolbar->SetNewDropDown(false);
     EXPECT_FALSE(toolbar->NewDropDown());
-    QTest::mouseClick(toolbar->ButtonFor(ToolbarCommand::New), Qt::LeftButton);
-    EXPECT_EQ(commands.Issued, std::vector<int>{ToolbarCommand::New});
+    QTest::mouseClick(toolbar->ButtonFor(CommandId::New), Qt::LeftButton);
+    EXPECT_EQ(commands.Issued, std::vector<int>{CommandId::New});
 }
 
 TEST_F(ToolbarWidgetTest, GridButtonIsPressedExactlyWhileTheFrameChecksGrid)
 {
-    QToolButton* grid = toolbar->ButtonFor(ToolbarCommand::Grid);
-    QAction* frameGrid = commands.Action(ToolbarCommand::Grid);
+    QToolButton* grid = toolbar->ButtonFor(CommandId::Grid);
+    QAction* frameGrid = commands.Action(CommandId::Grid);
     EXPECT_FALSE(grid->isChecked());
     frameGrid->setChecked(true);
     EXPECT_TRUE(grid->isChecked());
@@ -238,7 +238,7 @@ TEST_F(ToolbarWidgetTest, GridButtonIsPressedExactlyWhileTheFrameChecksGrid)
     EXPECT_FALSE(grid->isChecked());
     QTest::mouseClick(grid, Qt::LeftButton);
     EXPECT_TRUE(grid->isChecked());
-    EXPECT_EQ(commands.Issued, std::vector<int>({ToolbarCommand::Grid, ToolbarCommand::Grid}));
+    EXPECT_EQ(commands.Issued, std::vector<int>({CommandId::Grid, CommandId::Grid}));
 
     // A frame that refuses the change keeps the button as it was.
     frameGrid->blockSignals(true);
