@@ -5,6 +5,7 @@
 #include "PuzzleBoard.h"
 
 #include <QPainter>
+#include <optional>
 
 QColor GridColourFor(int gridColour)
 {
@@ -24,40 +25,6 @@ QColor SelectionColourFor(int selColour)
     }
 }
 
-const QImage& BoardPicture::Tiles(const Picture& picture, int n, int width, int height)
-{
-    const qint64 key = picture.Image().cacheKey();
-    if (tiles_.isNull() || key != pictureKey_ || n != n_ || width != width_ || height != height_)
-        Rebuild(picture, n, width, height);
-    return tiles_;
-}
-
-void BoardPicture::Rebuild(const Picture& picture, int n, int width, int height)
-{
-    pictureKey_ = picture.Image().cacheKey();
-    n_ = n;
-    width_ = width;
-    height_ = height;
-    // RGB32 has no alpha, so drawing a tile from it is a straight copy.
-    tiles_ = QImage(qMax(width, 1), qMax(height, 1), QImage::Format_RGB32);
-    tiles_.fill(Qt::black);
-    if (n <= 0 || width < n || height < n)
-        return;
-    const int tw = width / n;
-    const int th = height / n;
-    const int sourceTileWidth = picture.GetWidth() / n;
-    const int sourceTileHeight = picture.GetHeight() / n;
-    QPainter painter(&tiles_);
-    // Each piece is scaled on its own, exactly as drawing tile by tile from the picture would.
-    for (int t = 0; t < n * n; ++t) {
-        const int homeColumn = t % n;
-        const int homeRow = t / n;
-        picture.Draw(&painter, homeColumn * tw, homeRow * th, tw, th,
-                     homeColumn * sourceTileWidth, homeRow * sourceTileHeight,
-                     sourceTileWidth, sourceTileHeight);
-    }
-}
-
 namespace {
 
 void DrawHole(QPainter& painter, const QRect& cell, const BoardLook& look)
@@ -71,35 +38,26 @@ void DrawHole(QPainter& painter, const QRect& cell, const BoardLook& look)
     painter.fillRect(cell.right(), cell.top(), 1, cell.height(), white);
 }
 
-void DrawTiles(QPainter& painter, const PuzzleBoard& board, const QImage& tiles, const BoardLook& look)
+// The grid has lines at 0, tw, ..., (N-1)tw and W-1 across, the same down, so the right and
+// bottom edges close. Each cell carries its own share: its left and top lines, and in the last
+// column or row the closing line too.
+void DrawCellGrid(QPainter& painter, const PuzzleBoard& board, const QRect& cell, int column,
+                  int row, const QColor& colour)
 {
-    const int n = board.N();
-    const int tw = board.TileWidth();
-    const int th = board.TileHeight();
-    for (int x = 0; x < n; ++x) {
-        for (int y = 0; y < n; ++y) {
-            const int tile = board.Cell(x, y);
-            const QRect cell(x * tw, y * th, tw, th);
-            if (tile == PuzzleBoard::Hole)
-                DrawHole(painter, cell, look);
-            else if (tile >= 0 && tile < n * n)
-                painter.drawImage(cell.topLeft(), tiles,
-                                  QRect((tile % n) * tw, (tile / n) * th, tw, th));
-        }
-    }
+    painter.fillRect(cell.left(), cell.top(), 1, cell.height(), colour);
+    painter.fillRect(cell.left(), cell.top(), cell.width(), 1, colour);
+    if (column == board.N() - 1)
+        painter.fillRect(board.Width() - 1, cell.top(), 1, cell.height(), colour);
+    if (row == board.N() - 1)
+        painter.fillRect(cell.left(), board.Height() - 1, cell.width(), 1, colour);
 }
 
-// Lines at 0, tw, ..., (N-1)tw and W-1 across, the same down, so the right and bottom edges close.
-void DrawGrid(QPainter& painter, const PuzzleBoard& board, const QColor& colour)
+// What the grid looks like on this board now: no grid, or the colour of its lines.
+std::optional<QRgb> GridOf(const PuzzleBoard& board, const BoardLook& look)
 {
-    const int w = board.Width();
-    const int h = board.Height();
-    for (int i = 0; i < board.N(); ++i) {
-        painter.fillRect(i * board.TileWidth(), 0, 1, h, colour);
-        painter.fillRect(0, i * board.TileHeight(), w, 1, colour);
-    }
-    painter.fillRect(w - 1, 0, 1, h, colour);
-    painter.fillRect(0, h - 1, w, 1, colour);
+    if (look.Grid == 0 || board.IsSolved())
+        return std::nullopt;
+    return GridColourFor(look.GridColour).rgb();
 }
 
 // The outline covers (x0, y0) to (x0 + w, y0 + h); in the last column or row it is one pixel
@@ -119,17 +77,109 @@ void DrawSelection(QPainter& painter, const PuzzleBoard& board, const QColor& co
 
 } // namespace
 
-void PaintBoard(QPainter& target, const QRect& area, const PuzzleBoard& board, const QImage& tiles,
-                const BoardLook& look)
+const QImage& BoardPicture::Tiles(const Picture& picture, int n, int width, int height)
+{
+    const qint64 key = picture.Image().cacheKey();
+    if (tiles_.isNull() || key != pictureKey_ || n != n_ || width != width_ || height != height_)
+        Cut(picture, n, width, height);
+    return tiles_;
+}
+
+void BoardPicture::Cut(const Picture& picture, int n, int width, int height)
+{
+    pictureKey_ = picture.Image().cacheKey();
+    n_ = n;
+    width_ = width;
+    height_ = height;
+    ForgetArrangement();
+    // RGB32 has no alpha, so drawing from it is a straight copy.
+    tiles_ = QImage(qMax(width, 1), qMax(height, 1), QImage::Format_RGB32);
+    tiles_.fill(Qt::black);
+    if (n <= 0 || width < n || height < n)
+        return;
+    const int tw = width / n;
+    const int th = height / n;
+    const int sourceTileWidth = picture.GetWidth() / n;
+    const int sourceTileHeight = picture.GetHeight() / n;
+    QPainter painter(&tiles_);
+    // Each piece is scaled on its own, exactly as drawing tile by tile from the picture would.
+    for (int t = 0; t < n * n; ++t) {
+        const int homeColumn = t % n;
+        const int homeRow = t / n;
+        picture.Draw(&painter, homeColumn * tw, homeRow * th, tw, th,
+                     homeColumn * sourceTileWidth, homeRow * sourceTileHeight,
+                     sourceTileWidth, sourceTileHeight);
+    }
+}
+
+void BoardPicture::ForgetArrangement()
+{
+    arranged_ = QImage();
+}
+
+const QImage& BoardPicture::Arranged(const PuzzleBoard& board, const Picture& picture,
+                                     const BoardLook& look)
+{
+    Tiles(picture, board.N(), board.Width(), board.Height());
+    const std::optional<QRgb> grid = GridOf(board, look);
+    if (look.ButtonFace.rgb() != holeFace_ || look.ButtonShadow.rgb() != holeShadow_ || grid != grid_)
+        ForgetArrangement();
+    if (arranged_.isNull()) {
+        arranged_ = QImage(tiles_.size(), QImage::Format_RGB32);
+        arranged_.fill(Qt::black);
+        holeFace_ = look.ButtonFace.rgb();
+        holeShadow_ = look.ButtonShadow.rgb();
+        grid_ = grid;
+        for (auto& column : shown_)
+            for (int& cell : column)
+                cell = Unknown;
+    }
+    if (board.Width() < board.N() || board.Height() < board.N())
+        return arranged_;
+    // Most paints follow a click that moved two tiles, or none: a painter only when needed.
+    std::optional<QPainter> painter;
+    for (int x = 0; x < board.N(); ++x) {
+        for (int y = 0; y < board.N(); ++y) {
+            if (shown_[x][y] == board.Cell(x, y))
+                continue;
+            if (!painter) {
+                painter.emplace(&arranged_);
+                painter->setCompositionMode(QPainter::CompositionMode_Source);
+            }
+            DrawCell(*painter, board, x, y, look);
+        }
+    }
+    return arranged_;
+}
+
+void BoardPicture::DrawCell(QPainter& painter, const PuzzleBoard& board, int column, int row,
+                            const BoardLook& look)
+{
+    const int n = board.N();
+    const int tw = board.TileWidth();
+    const int th = board.TileHeight();
+    const int tile = board.Cell(column, row);
+    const QRect cell(column * tw, row * th, tw, th);
+    if (tile == PuzzleBoard::Hole)
+        DrawHole(painter, cell, look);
+    else if (tile >= 0 && tile < n * n)
+        painter.drawImage(cell.topLeft(), tiles_, QRect((tile % n) * tw, (tile / n) * th, tw, th));
+    else
+        painter.fillRect(cell, Qt::black);
+    if (grid_)
+        DrawCellGrid(painter, board, cell, column, row, QColor(*grid_));
+    shown_[column][row] = tile;
+}
+
+void PaintBoard(QPainter& target, const QRect& area, const PuzzleBoard& board,
+                const QImage& arranged, const BoardLook& look)
 {
     if (board.Width() < board.N() || board.Height() < board.N())
         return;
     OffscreenSurface surface(target, area);
     surface.SetMargins(0, 0, 0, 0);
     QPainter& painter = surface.Painter();
-    DrawTiles(painter, board, tiles, look);
-    if (look.Grid != 0 && !board.IsSolved())
-        DrawGrid(painter, board, GridColourFor(look.GridColour));
+    painter.drawImage(QPoint(0, 0), arranged, QRect(0, 0, board.Width(), board.Height()));
     if (board.HasSelection())
         DrawSelection(painter, board, SelectionColourFor(look.SelColour));
     surface.End();

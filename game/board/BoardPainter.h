@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <optional>
 
 class Picture;
 class PuzzleBoard;
@@ -17,28 +18,39 @@ struct BoardLook {
     QColor ButtonShadow = QColor(128, 128, 128);
 };
 
-// The picture cut to the board once per puzzle: every tile's piece of the picture scaled to the
-// tile size and laid at the tile's home cell. A paint then only copies tile-sized blocks, instead
-// of scaling the full picture a hundred times on every click.
+// The picture as the board shows it, kept between paints so that a paint only copies.
+// Tiles: every tile's piece of the picture scaled to the tile size and laid at the tile's home
+// cell, cut once per picture, N and board size. Arranged: the board as it stands with its grid,
+// without the selection; only the cells that changed since the last call are redrawn, and all
+// of them when the grid comes or goes or changes colour.
 class BoardPicture {
 public:
-    // The W x H image for this picture, N and board size; rebuilt only when one of them changed.
     const QImage& Tiles(const Picture& picture, int n, int width, int height);
+    const QImage& Arranged(const PuzzleBoard& board, const Picture& picture, const BoardLook& look);
 
 private:
-    void Rebuild(const Picture& picture, int n, int width, int height);
+    static constexpr int Unknown = -2;
+    void Cut(const Picture& picture, int n, int width, int height);
+    void ForgetArrangement();
+    void DrawCell(QPainter& painter, const PuzzleBoard& board, int column, int row,
+                  const BoardLook& look);
 
     QImage tiles_;
     qint64 pictureKey_ = 0;
     int n_ = 0;
     int width_ = 0;
     int height_ = 0;
+    QImage arranged_;
+    int shown_[10][10] = {};
+    QRgb holeFace_ = 0;
+    QRgb holeShadow_ = 0;
+    std::optional<QRgb> grid_;
 };
 
 // Draws the whole board into target through an off-screen image, copied to target in one step.
-// area is the part of target being painted. tiles is BoardPicture::Tiles for this board.
-void PaintBoard(QPainter& target, const QRect& area, const PuzzleBoard& board, const QImage& tiles,
-                const BoardLook& look);
+// area is the part of target being painted; arranged is BoardPicture::Arranged for this board.
+void PaintBoard(QPainter& target, const QRect& area, const PuzzleBoard& board,
+                const QImage& arranged, const BoardLook& look);
 
 QColor GridColourFor(int gridColour);
 QColor SelectionColourFor(int selColour);

@@ -24,8 +24,8 @@ void BoardView::FitToBoard()
 void BoardView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QImage& tiles = tiles_.Tiles(picture_, board_.N(), board_.Width(), board_.Height());
-    PaintBoard(painter, event->rect(), board_, tiles, look_());
+    const BoardLook look = look_();
+    PaintBoard(painter, event->rect(), board_, shown_.Arranged(board_, picture_, look), look);
 }
 
 // Every press counts, however quickly it follows the last: a double click arrives here too.

@@ -32,5 +32,5 @@ private:
     const PuzzleBoard& board_;
     const Picture& picture_;
     LookSource look_;
-    BoardPicture tiles_;
+    BoardPicture shown_;
 };

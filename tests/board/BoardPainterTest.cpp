@@ -57,7 +57,7 @@ protected:
         QImage target(Side, Side, QImage::Format_RGB32);
         target.fill(Qt::magenta);
         QPainter painter(&target);
-        PaintBoard(painter, target.rect(), board_, tiles_.Tiles(picture_, N, Side, Side), look_);
+        PaintBoard(painter, target.rect(), board_, tiles_.Arranged(board_, picture_, look_), look_);
         return target;
     }
 
@@ -86,6 +86,14 @@ TEST_F(BoardPainterTest, EachCellShowsThePieceOfTheTileItHolds)
     for (int y = 0; y < Side; ++y)
         for (int x = 0; x < Side; ++x)
             ASSERT_NE(image.pixelColor(x, y), QColor(Qt::magenta)) << x << "," << y;
+
+    // The next paint shows a move, although only the moved cells are drawn anew.
+    board_.SetCell(0, 0, 0);
+    board_.SetCell(1, 2, 9);
+    const QImage after = Paint();
+    EXPECT_TRUE(Near(CellCentre(after, 0, 0), TileColour(0)));
+    EXPECT_TRUE(Near(CellCentre(after, 1, 2), TileColour(9)));
+    EXPECT_TRUE(Near(CellCentre(after, 3, 3), TileColour(6)));
 }
 
 TEST_F(BoardPainterTest, GridLinesCloseEveryCellOnlyWhileUnsolved)
@@ -106,6 +114,8 @@ TEST_F(BoardPainterTest, GridLinesCloseEveryCellOnlyWhileUnsolved)
         EXPECT_TRUE(Near(image.pixelColor(Tile + 1, 5), TileColour(0)));
         EXPECT_TRUE(Near(image.pixelColor(Side - 2, Side - 2), TileColour(15)));
     }
+    look_.Grid = 0;
+    EXPECT_TRUE(Near(Paint().pixelColor(Tile, 5), TileColour(0))) << "grid switched off";
 }
 
 TEST_F(BoardPainterTest, SelectionFrameStaysInsideTheBoardInTheLastColumnAndRow)

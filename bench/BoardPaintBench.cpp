@@ -1,0 +1,116 @@
+// What one click costs on screen: a full repaint of a large board, against one plain copy of an
+// image of the board's size, measured in the same run. The repaint should cost at most twice
+// the copy; the ratio is printed at the end.
+#include "BoardPainter.h"
+#include "Picture.h"
+#include "PuzzleBoard.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+constexpr int BoardWidth = 1200;
+constexpr int BoardHeight = 900;
+
+Picture LargePicture()
+{
+    QImage image(4000, 3000, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, 4000, 3000);
+    gradient.setColorAt(0, QColor(30, 60, 160));
+    gradient.setColorAt(1, QColor(240, 180, 40));
+    painter.fillRect(image.rect(), gradient);
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    Picture picture;
+    picture.LoadFromBuffer(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size());
+    return picture;
+}
+
+void BM_PlainCopy(benchmark::State& state)
+{
+    QImage source(BoardWidth, BoardHeight, QImage::Format_RGB32);
+    source.fill(QColor(90, 120, 200));
+    QImage target(BoardWidth, BoardHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        painter.drawImage(0, 0, source);
+        painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMicrosecond);
+
+void BM_FullBoardPaint(benchmark::State& state)
+{
+    static const Picture picture = LargePicture();
+    PuzzleBoard board;
+    board.SetN(10);
+    board.SetSize(BoardWidth, BoardHeight);
+    board.Jumble();
+    board.SelectOrSwap(3, 4);
+    BoardLook look;
+    BoardPicture shown;
+    shown.Tiles(picture, board.N(), BoardWidth, BoardHeight);  // once a puzzle
+    QImage target(BoardWidth, BoardHeight, QImage::Format_RGB32);
+    int step = 0;
+    for (auto _ : state) {
+        // Every paint follows a click: two cells change places.
+        const int a = step++ % 100;
+        const int b = (a + 37) % 100;
+        const int tile = board.Cell(a % 10, a / 10);
+        board.SetCell(a % 10, a / 10, board.Cell(b % 10, b / 10));
+        board.SetCell(b % 10, b / 10, tile);
+        QPainter painter(&target);
+        PaintBoard(painter, target.rect(), board, shown.Arranged(board, picture, look), look);
+        painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_FullBoardPaint)->Unit(benchmark::kMicrosecond);
+
+// Notes each benchmark's time per iteration, to report the ratio once all have run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    void PrintRatio() const
+    {
+        const auto copy = times_.find("BM_PlainCopy");
+        const auto paint = times_.find("BM_FullBoardPaint");
+        if (copy == times_.end() || paint == times_.end() || copy->second <= 0)
+            return;
+        std::printf("full board paint / plain copy = %.2f (at most 2)\n", paint->second / copy->second);
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatio();
+    benchmark::Shutdown();
+    return 0;
+}
