@@ -94,7 +94,8 @@ public:
         const auto paint = times_.find("BM_FullBoardPaint");
         if (copy == times_.end() || paint == times_.end() || copy->second <= 0)
             return;
-        std::printf("full board paint / plain copy = %.2f (at most 2)\n", paint->second / copy->second);
+        std::printf("full board paint / plain copy = %.2f (at most 2)\n",
+                    paint->second / copy->second);
     }
 
 private:

@@ -122,7 +122,8 @@ const QImage& BoardPicture::Arranged(const PuzzleBoard& board, const Picture& pi
 {
     Tiles(picture, board.N(), board.Width(), board.Height());
     const std::optional<QRgb> grid = GridOf(board, look);
-    if (look.ButtonFace.rgb() != holeFace_ || look.ButtonShadow.rgb() != holeShadow_ || grid != grid_)
+    if (look.ButtonFace.rgb() != holeFace_ || look.ButtonShadow.rgb() != holeShadow_
+        || grid != grid_)
         ForgetArrangement();
     if (arranged_.isNull()) {
         arranged_ = QImage(tiles_.size(), QImage::Format_RGB32);

@@ -40,8 +40,9 @@ MainFrame::MainFrame(MainFrameOptions options)
     if (!sounds_)
         sounds_ = SoundPlayer::CreateDefault();
 
-    // The settings come before the window, with the program's folder as the first-run picture folder.
-    programFolder_ = options.ProgramFolder.isEmpty() ? RunningProgramFolder() : options.ProgramFolder;
+    // The settings come before the window; the program's folder is the first-run picture folder.
+    programFolder_ = options.ProgramFolder.isEmpty() ? RunningProgramFolder()
+                                                     : options.ProgramFolder;
     settings_.Folder = programFolder_;
     settings_.LoadSettings(*profile_);
     board_.SetN(settings_.Dimension);

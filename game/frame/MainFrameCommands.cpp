@@ -45,9 +45,11 @@ void MainFrame::BuildCommands()
     const char* const gridColours[] = {"Black", "White", "Red"};
     const char* const selColours[] = {"Black", "Yellow", "Red"};
     for (int colour = 0; colour < 3; ++colour) {
-        c.Add(Id::GridBlack + colour, gridColours[colour], {}, [this, colour] { SetGridColour(colour); },
+        c.Add(Id::GridBlack + colour, gridColours[colour], {},
+              [this, colour] { SetGridColour(colour); },
               [this, colour] { return settings_.GridColour == colour; });
-        c.Add(Id::SelBlack + colour, selColours[colour], {}, [this, colour] { SetSelColour(colour); },
+        c.Add(Id::SelBlack + colour, selColours[colour], {},
+              [this, colour] { SetSelColour(colour); },
               [this, colour] { return settings_.SelColour == colour; });
     }
     c.Add(Id::ShowSolution, "&Show solution\tCtrl+S", Ctrl(Qt::Key_S), [this] { ShowSolution(); });
@@ -99,8 +101,9 @@ void MainFrame::BuildMenus()
     view->addAction(commands_.Action(Id::Toolbar));
 
     QMenu* options = bar->addMenu("&Options");
-    AddPopup(options, "Puzzle size", {Id::SizeFor(3), Id::SizeFor(4), Id::SizeFor(5), Id::SizeFor(6), Id::SizeFor(7),
-                                      Id::SizeFor(8), Id::SizeFor(9), Id::SizeFor(10)});
+    AddPopup(options, "Puzzle size",
+             {Id::SizeFor(3), Id::SizeFor(4), Id::SizeFor(5), Id::SizeFor(6), Id::SizeFor(7),
+              Id::SizeFor(8), Id::SizeFor(9), Id::SizeFor(10)});
     AddPopup(options, "Puzzle mode", {Id::ModeTileSwap, Id::ModeSlider});
     options->addAction(commands_.Action(Id::Sound));
 

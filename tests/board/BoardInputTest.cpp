@@ -82,7 +82,8 @@ TEST(BoardInput, PressesOffTheTilesAreIgnored)
     PuzzleBoard board = SolvedBoard(GameMode::TileSwap);
     board.SetSize(3 * Tile + 2, 3 * Tile + 1);  // a board whose size is not a multiple of N
     for (const QPoint at : {QPoint(-1, 5), QPoint(5, -1), QPoint(3 * Tile, 5), QPoint(5, 3 * Tile)})
-        EXPECT_EQ(ApplyBoardClick(board, at.x(), at.y()), ClickResult::Ignored) << at.x() << "," << at.y();
+        EXPECT_EQ(ApplyBoardClick(board, at.x(), at.y()), ClickResult::Ignored)
+            << at.x() << "," << at.y();
     EXPECT_FALSE(board.HasSelection());
     EXPECT_EQ(ApplyBoardClick(board, 3 * Tile - 1, 3 * Tile - 1), ClickResult::Selected);
     EXPECT_EQ(board.SelectedColumn(), 2);

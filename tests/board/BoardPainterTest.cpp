@@ -103,7 +103,8 @@ TEST_F(BoardPainterTest, GridLinesCloseEveryCellOnlyWhileUnsolved)
 
     board_.SetCell(0, 0, 1);
     board_.SetCell(1, 0, 0);
-    const std::pair<int, QColor> colours[] = {{0, Qt::black}, {1, Qt::white}, {2, QColor(255, 0, 0)}};
+    const std::pair<int, QColor> colours[] = {
+        {0, Qt::black}, {1, Qt::white}, {2, QColor(255, 0, 0)}};
     for (const auto& [setting, colour] : colours) {
         look_.GridColour = setting;
         const QImage image = Paint();

@@ -3,6 +3,7 @@
 #include "CommandTable.h"
 #include "CongratulationsDialog.h"
 #include "MainFrame.h"
+#include "OpenPictureDialog.h"
 #include "MessageBoxAnswerer.h"
 #include "Profile.h"
 #include "ScoreTable.h"
@@ -11,6 +12,7 @@
 #include "TestPictures.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,7 +123,8 @@ protected:
         std::vector<TestArchives::Member> members;
         for (int i = 1; i <= pictures; ++i) {
             const QImage image = TestPictures::FourColour(400 + i, 300);
-            members.push_back({QString("p%1.bmp").arg(i).toLatin1(), TestPictures::Encode(image, "BMP")});
+            members.push_back(
+                {QString("p%1.bmp").arg(i).toLatin1(), TestPictures::Encode(image, "BMP")});
         }
         const QString path = folder_.filePath(name);
         EXPECT_TRUE(TestArchives::WriteZip(path, members));
@@ -278,7 +281,8 @@ TEST_F(MainFrameTest, SolveForMeShowsTheWholePictureAndEndsTheGameWithoutScore)
 
 TEST_F(MainFrameTest, NewPuzzleFromAFolderOfOnlyThePictureOnShowGivesItAgain)
 {
-    const QString only = AddFile("only.bmp", TestPictures::Encode(TestPictures::FourColour(200, 100), "BMP"));
+    const QImage narrow = TestPictures::FourColour(200, 100);
+    const QString only = AddFile("only.bmp", TestPictures::Encode(narrow, "BMP"));
     auto frame = Start();
     EXPECT_EQ(QDir::cleanPath(frame->Source().Path), QDir::cleanPath(only));
     EXPECT_FALSE(frame->Source().BuiltIn);
@@ -318,7 +322,9 @@ TEST_F(MainFrameTest, ArchivePictureGivesTheZipFormAndFromThisZipSwitchesPicture
         EXPECT_NE(frame->Source().ZipIndex, before);
     }
     frame->ShowSolution();
+    frame->ShowSolution();
     EXPECT_TRUE(frame->SolutionShown());
+    EXPECT_EQ(frame->findChildren<QDialog*>().size(), 1) << "one solution window at most";
     frame->Commands().Dispatch(Id::FromFolder);
     EXPECT_FALSE(frame->SolutionShown()) << "a new puzzle closes the solution window";
 }
@@ -335,6 +341,62 @@ TEST_F(MainFrameTest, ArchiveOfOnePictureSaysSoAndKeepsThePuzzle)
     EXPECT_EQ(boxes.Captions(), QStringList({"Tilora"}));
     EXPECT_EQ(frame->Source().ZipIndex, 1);
     EXPECT_EQ(frame->Board().Moves(), moves);
+}
+
+// Answers the open-picture dialog, once it is up, as a person would: opens the given file, or
+// cancels when there is none.
+class OpenDialogAnswerer {
+public:
+    explicit OpenDialogAnswerer(QString path) : path_(std::move(path))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
+        timer_.start(5);
+    }
+
+private:
+    void Answer()
+    {
+        auto* dialog = qobject_cast<OpenPictureDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer_.stop();
+        if (path_.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path_);
+        static_cast<QDialog*>(dialog)->accept();
+    }
+
+    QString path_;
+    QTimer timer_;
+};
+
+TEST_F(MainFrameTest, OpenShowsTheChosenPictureAndMakesItsFolderThePictureFolder)
+{
+    QTemporaryDir elsewhere;
+    const QString chosen = elsewhere.filePath("a.bmp");
+    const QImage wide = TestPictures::FourColour(400, 300);
+    ASSERT_TRUE(TestPictures::WriteFile(chosen, TestPictures::Encode(wide, "BMP")));
+    auto frame = Start();
+    frame->ShowSolution();
+
+    {
+        OpenDialogAnswerer cancel{QString()};
+        frame->Commands().Dispatch(Id::Open);
+    }
+    EXPECT_TRUE(frame->Source().BuiltIn) << "a cancelled Open changes nothing";
+    EXPECT_EQ(frame->Settings().Folder, folder_.path() + "/");
+
+    {
+        OpenDialogAnswerer open(chosen);
+        frame->Commands().Dispatch(Id::Open);
+    }
+    EXPECT_FALSE(frame->Source().BuiltIn);
+    EXPECT_EQ(frame->Source().Path, chosen);
+    EXPECT_EQ(frame->Settings().Folder, elsewhere.path()) << "no trailing separator";
+    EXPECT_EQ(frame->Board().Width(), 400);
+    EXPECT_TRUE(frame->SolutionShown()) << "Open leaves the solution window open";
 }
 
 TEST_F(MainFrameTest, SizeAndModeCommandsRestartEvenWhenUnchanged)
