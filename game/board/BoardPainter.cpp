@@ -62,13 +62,14 @@ std::optional<QRgb> GridOf(const PuzzleBoard& board, const BoardLook& look)
 
 // The outline covers (x0, y0) to (x0 + w, y0 + h); in the last column or row it is one pixel
 // narrower or shorter, so that it stays inside the board.
-void DrawSelection(QPainter& painter, const PuzzleBoard& board, const QColor& colour)
+void DrawSelection(QPainter& painter, const PuzzleBoard& board, int column, int row,
+                   const QColor& colour)
 {
     const int n = board.N();
-    const int x0 = board.SelectedColumn() * board.TileWidth();
-    const int y0 = board.SelectedRow() * board.TileHeight();
-    const int w = board.TileWidth() - (board.SelectedColumn() == n - 1 ? 1 : 0);
-    const int h = board.TileHeight() - (board.SelectedRow() == n - 1 ? 1 : 0);
+    const int x0 = column * board.TileWidth();
+    const int y0 = row * board.TileHeight();
+    const int w = board.TileWidth() - (column == n - 1 ? 1 : 0);
+    const int h = board.TileHeight() - (row == n - 1 ? 1 : 0);
     painter.fillRect(x0, y0, w + 1, 1, colour);
     painter.fillRect(x0, y0 + h, w + 1, 1, colour);
     painter.fillRect(x0, y0, 1, h + 1, colour);
@@ -117,6 +118,23 @@ void BoardPicture::ForgetArrangement()
     arranged_ = QImage();
 }
 
+std::optional<BoardPicture::Frame> BoardPicture::FrameOf(const PuzzleBoard& board,
+                                                         const BoardLook& look)
+{
+    if (!board.HasSelection())
+        return std::nullopt;
+    return Frame{board.SelectedColumn(), board.SelectedRow(),
+                 SelectionColourFor(look.SelColour).rgb()};
+}
+
+// A frame's right and bottom lines lie on the first pixels of the next column and row.
+void BoardPicture::ForgetCellsUnder(const Frame& frame, int n)
+{
+    for (int x = frame.Column; x <= frame.Column + 1 && x < n; ++x)
+        for (int y = frame.Row; y <= frame.Row + 1 && y < n; ++y)
+            shown_[x][y] = Unknown;
+}
+
 const QImage& BoardPicture::Arranged(const PuzzleBoard& board, const Picture& picture,
                                      const BoardLook& look)
 {
@@ -134,9 +152,13 @@ const QImage& BoardPicture::Arranged(const PuzzleBoard& board, const Picture& pi
         for (auto& column : shown_)
             for (int& cell : column)
                 cell = Unknown;
+        framed_.reset();
     }
     if (board.Width() < board.N() || board.Height() < board.N())
         return arranged_;
+    const std::optional<Frame> frame = FrameOf(board, look);
+    if (framed_ && framed_ != frame)
+        ForgetCellsUnder(*framed_, board.N());
     // Most paints follow a click that moved two tiles, or none: a painter only when needed.
     std::optional<QPainter> painter;
     for (int x = 0; x < board.N(); ++x) {
@@ -150,6 +172,13 @@ const QImage& BoardPicture::Arranged(const PuzzleBoard& board, const Picture& pi
             DrawCell(*painter, board, x, y, look);
         }
     }
+    // Drawn again every time: cheaper than working out whether a redrawn cell crossed it.
+    if (frame) {
+        if (!painter)
+            painter.emplace(&arranged_);
+        DrawSelection(*painter, board, frame->Column, frame->Row, QColor(frame->Colour));
+    }
+    framed_ = frame;
     return arranged_;
 }
 
@@ -173,15 +202,13 @@ void BoardPicture::DrawCell(QPainter& painter, const PuzzleBoard& board, int col
 }
 
 void PaintBoard(QPainter& target, const QRect& area, const PuzzleBoard& board,
-                const QImage& arranged, const BoardLook& look)
+                const QImage& arranged)
 {
     if (board.Width() < board.N() || board.Height() < board.N())
         return;
-    OffscreenSurface surface(target, area);
+    // The kept image is the off-screen picture of the board: nothing is drawn over it, so the
+    // surface copies it to the window without copying it first.
+    OffscreenSurface surface(target, area & QRect(0, 0, board.Width(), board.Height()), arranged);
     surface.SetMargins(0, 0, 0, 0);
-    QPainter& painter = surface.Painter();
-    painter.drawImage(QPoint(0, 0), arranged, QRect(0, 0, board.Width(), board.Height()));
-    if (board.HasSelection())
-        DrawSelection(painter, board, SelectionColourFor(look.SelColour));
     surface.End();
 }

@@ -20,9 +20,9 @@ struct BoardLook {
 
 // The picture as the board shows it, kept between paints so that a paint only copies.
 // Tiles: every tile's piece of the picture scaled to the tile size and laid at the tile's home
-// cell, cut once per picture, N and board size. Arranged: the board as it stands with its grid,
-// without the selection; only the cells that changed since the last call are redrawn, and all
-// of them when the grid comes or goes or changes colour.
+// cell, cut once per picture, N and board size. Arranged: the board as it stands, with its grid
+// and the selection frame; only the cells that changed since the last call are redrawn (and
+// those the frame left), and all of them when the grid comes or goes or changes colour.
 class BoardPicture {
 public:
     const QImage& Tiles(const Picture& picture, int n, int width, int height);
@@ -30,7 +30,15 @@ public:
 
 private:
     static constexpr int Unknown = -2;
+    struct Frame {
+        int Column;
+        int Row;
+        QRgb Colour;
+        bool operator==(const Frame&) const = default;
+    };
+    static std::optional<Frame> FrameOf(const PuzzleBoard& board, const BoardLook& look);
     void Cut(const Picture& picture, int n, int width, int height);
+    void ForgetCellsUnder(const Frame& frame, int n);
     void ForgetArrangement();
     void DrawCell(QPainter& painter, const PuzzleBoard& board, int column, int row,
                   const BoardLook& look);
@@ -45,12 +53,13 @@ private:
     QRgb holeFace_ = 0;
     QRgb holeShadow_ = 0;
     std::optional<QRgb> grid_;
+    std::optional<Frame> framed_;
 };
 
-// Draws the whole board into target through an off-screen image, copied to target in one step.
-// area is the part of target being painted; arranged is BoardPicture::Arranged for this board.
+// Shows the board in target: the off-screen image kept by BoardPicture::Arranged for this board
+// is copied to target in one step. area is the part of target being painted.
 void PaintBoard(QPainter& target, const QRect& area, const PuzzleBoard& board,
-                const QImage& arranged, const BoardLook& look);
+                const QImage& arranged);
 
 QColor GridColourFor(int gridColour);
 QColor SelectionColourFor(int selColour);

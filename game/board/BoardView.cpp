@@ -25,7 +25,7 @@ void BoardView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const BoardLook look = look_();
-    PaintBoard(painter, event->rect(), board_, shown_.Arranged(board_, picture_, look), look);
+    PaintBoard(painter, event->rect(), board_, shown_.Arranged(board_, picture_, look));
 }
 
 // Every press counts, however quickly it follows the last: a double click arrives here too.

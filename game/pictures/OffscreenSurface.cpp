@@ -32,8 +32,25 @@ OffscreenSurface::OffscreenSurface(QPainter& target, const QRect& area)
     const QSize pixels = area_.isEmpty() ? QSize(1, 1) : (QSizeF(area_.size()) * ratio).toSize();
     image_ = QImage(pixels, SurfaceFormat(target_.device()));
     image_.setDevicePixelRatio(ratio);
-    painter_.begin(&image_);
-    painter_.translate(-area_.topLeft());
+    imageOrigin_ = area_.topLeft();
+    Painter();
+}
+
+OffscreenSurface::OffscreenSurface(QPainter& target, const QRect& area, const QImage& drawn)
+    : target_(target), area_(area.normalized() & drawn.rect()), image_(drawn)
+{
+    if (image_.isNull())
+        image_ = QImage(1, 1, QImage::Format_RGB32);
+}
+
+QPainter& OffscreenSurface::Painter()
+{
+    // Begun on first use: beginning detaches a shared image, which must then be copied.
+    if (!painter_.isActive() && !ended_) {
+        painter_.begin(&image_);
+        painter_.translate(-imageOrigin_);
+    }
+    return painter_;
 }
 
 OffscreenSurface::~OffscreenSurface()
@@ -54,12 +71,14 @@ void OffscreenSurface::End()
     if (ended_)
         return;
     ended_ = true;
-    painter_.end();
+    if (painter_.isActive())
+        painter_.end();
     const int width = std::min(area_.width() - left_ - right_, area_.width());
     const int height = std::min(area_.height() - top_ - bottom_, area_.height());
     if (area_.isEmpty() || width <= 0 || height <= 0)
         return;
     const qreal ratio = image_.devicePixelRatio();
-    const QRectF source(0, 0, width * ratio, height * ratio);
+    const QPointF from = area_.topLeft() - imageOrigin_;
+    const QRectF source(from * ratio, QSizeF(width, height) * ratio);
     target_.drawImage(QPointF(area_.left() + left_, area_.top() + top_), image_, source);
 }

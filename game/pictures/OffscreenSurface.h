@@ -12,12 +12,15 @@ class OffscreenSurface {
 public:
     // area: the part of the target being painted (its clip box), in the target's coordinates.
     OffscreenSurface(QPainter& target, const QRect& area);
+    // Starts from an image drawn earlier into memory, covering the target from (0, 0): nothing
+    // is copied until more is drawn, so a surface over a kept image costs one copy at End.
+    OffscreenSurface(QPainter& target, const QRect& area, const QImage& drawn);
     ~OffscreenSurface();  // ends the surface if End was not called
     OffscreenSurface(const OffscreenSurface&) = delete;
     OffscreenSurface& operator=(const OffscreenSurface&) = delete;
 
     // Draws into the surface in the target's coordinates.
-    QPainter& Painter() { return painter_; }
+    QPainter& Painter();
     void SetMargins(int left, int top, int right, int bottom);
     // Copies the image to the target; later calls do nothing.
     void End();
@@ -26,6 +29,7 @@ private:
     QPainter& target_;
     QRect area_;
     QImage image_;
+    QPoint imageOrigin_;  // the target point that the image's top-left pixel stands for
     QPainter painter_;
     int left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
     bool ended_ = false;

@@ -57,7 +57,7 @@ protected:
         QImage target(Side, Side, QImage::Format_RGB32);
         target.fill(Qt::magenta);
         QPainter painter(&target);
-        PaintBoard(painter, target.rect(), board_, tiles_.Arranged(board_, picture_, look_), look_);
+        PaintBoard(painter, target.rect(), board_, tiles_.Arranged(board_, picture_, look_));
         return target;
     }
 
@@ -136,6 +136,12 @@ TEST_F(BoardPainterTest, SelectionFrameStaysInsideTheBoardInTheLastColumnAndRow)
     EXPECT_EQ(image.pixelColor(Side - 1, Side - 10), QColor(255, 255, 0));
     EXPECT_EQ(image.pixelColor(Side - 10, Side - 1), QColor(255, 255, 0));
     EXPECT_EQ(image.pixelColor(3 * Tile, 3 * Tile), QColor(255, 255, 0));
+    EXPECT_TRUE(Near(image.pixelColor(Tile, Tile), TileColour(5))) << "the old frame is gone";
+    EXPECT_TRUE(Near(image.pixelColor(2 * Tile, 2 * Tile), TileColour(10)));
+
+    board_.ClearSelection();
+    image = Paint();
+    EXPECT_TRUE(Near(image.pixelColor(Side - 1, Side - 10), TileColour(15))) << "no frame left";
 }
 
 TEST_F(BoardPainterTest, HoleIsASunkenButtonFaceSquare)

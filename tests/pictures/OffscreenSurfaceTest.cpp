@@ -117,3 +117,31 @@ TEST(OffscreenSurfaceTest, HighDensityTargetsGetTheirImageUnscaled)
     EXPECT_EQ(At(window, 20, 39), QColor(Qt::white));
     EXPECT_EQ(At(window, 0, 40), QColor(Qt::white));
 }
+
+TEST(OffscreenSurfaceTest, StartsFromAnImageDrawnEarlierWithoutChangingIt)
+{
+    QImage drawn = Window(60, 40);
+    drawn.fill(Qt::green);
+    drawn.setPixelColor(25, 15, Qt::red);
+    QImage window = Window(60, 40);
+    {
+        QPainter target(&window);
+        OffscreenSurface surface(target, QRect(20, 10, 100, 100), drawn);  // clipped to the image
+        surface.Painter().fillRect(QRect(30, 20, 2, 2), Qt::blue);
+    }
+    EXPECT_EQ(At(window, 19, 10), QColor(Qt::white)) << "outside the painted area";
+    EXPECT_EQ(At(window, 20, 10), QColor(Qt::green));
+    EXPECT_EQ(At(window, 25, 15), QColor(Qt::red)) << "pixels land where they were drawn";
+    EXPECT_EQ(At(window, 31, 21), QColor(Qt::blue));
+    EXPECT_EQ(At(window, 59, 39), QColor(Qt::green));
+    EXPECT_EQ(At(drawn, 31, 21), QColor(Qt::green)) << "the earlier image is not drawn on";
+
+    QImage shifted = Window(60, 40);
+    {
+        QPainter target(&shifted);
+        OffscreenSurface surface(target, QRect(0, 0, 60, 40), drawn);
+        surface.SetMargins(0, 5, 0, 0);
+    }
+    EXPECT_EQ(At(shifted, 25, 20), QColor(Qt::red));
+    EXPECT_EQ(At(shifted, 25, 4), QColor(Qt::white));
+}
