@@ -8,6 +8,33 @@
 #include "ScoreboardsDialog.h"
 #include "SolutionWindow.h"
 
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+
+// The solution is there to be looked at while playing: beside the game, not over the board.
+// To the right of the main window when the screen has room, else to its left, else where the
+// desktop puts it.
+void PlaceBeside(QWidget* window, const QWidget* mainWindow)
+{
+    const QScreen* screen = mainWindow->screen();
+    if (screen == nullptr)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect game = mainWindow->frameGeometry();
+    const int gap = 8;
+    const int width = window->frameGeometry().width();
+    int x = game.right() + 1 + gap;
+    if (x + width > room.right() + 1)
+        x = game.left() - gap - width;
+    if (x < room.left())
+        return;
+    window->move(x, std::max(game.top(), room.top()));
+}
+
+} // namespace
+
 void ShowCongratulations(QWidget* parent, Profile& profile, const GameResult& result)
 {
     CongratulationsDialog dialog(parent, profile, result);
@@ -37,6 +64,7 @@ QWidget* OpenSolutionWindow(QWidget* parent, const PictureSource& source, int na
 {
     auto* window = new SolutionWindow(parent, source, naturalWidth, naturalHeight);
     QObject::connect(window, &SolutionWindow::closed, window, std::move(onClosed));
+    PlaceBeside(window, parent);
     window->show();
     return window;
 }

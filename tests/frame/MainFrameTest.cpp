@@ -325,6 +325,10 @@ TEST_F(MainFrameTest, ArchivePictureGivesTheZipFormAndFromThisZipSwitchesPicture
     frame->ShowSolution();
     EXPECT_TRUE(frame->SolutionShown());
     EXPECT_EQ(frame->findChildren<QDialog*>().size(), 1) << "one solution window at most";
+    const QDialog* solution = frame->findChildren<QDialog*>().value(0);
+    ASSERT_NE(solution, nullptr);
+    EXPECT_FALSE(solution->frameGeometry().intersects(frame->frameGeometry()))
+        << "the solution stands beside the board, not over it";
     frame->Commands().Dispatch(Id::FromFolder);
     EXPECT_FALSE(frame->SolutionShown()) << "a new puzzle closes the solution window";
 }
