@@ -8,6 +8,7 @@
 #include "ScoreboardsDialog.h"
 #include "SolutionWindow.h"
 
+#include <QDir>
 #include <QScreen>
 #include <algorithm>
 
@@ -69,9 +70,11 @@ QWidget* OpenSolutionWindow(QWidget* parent, const PictureSource& source, int na
     return window;
 }
 
-ChosenPicture AskForPicture(QWidget* parent)
+ChosenPicture AskForPicture(QWidget* parent, const QString& startFolder)
 {
     OpenPictureDialog dialog(parent);
+    if (!startFolder.isEmpty() && QDir(startFolder).exists())
+        dialog.setDirectory(startFolder);
     dialog.exec();
     return ChosenPicture{dialog.FileTitle(), dialog.PathName(), dialog.PictureNumber(),
                          dialog.PictureCount()};

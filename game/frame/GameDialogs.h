@@ -27,4 +27,5 @@ struct ChosenPicture {
     int PictureNumber = 0;
     int PictureCount = 0;
 };
-ChosenPicture AskForPicture(QWidget* parent);
+// The dialog opens in startFolder (the picture folder) when that folder exists.
+ChosenPicture AskForPicture(QWidget* parent, const QString& startFolder);

@@ -180,7 +180,7 @@ void MainFrame::OnFromThisZip()
 // The solution window, if open, stays open and goes on showing the picture it has.
 void MainFrame::OnOpen()
 {
-    const ChosenPicture chosen = AskForPicture(this);
+    const ChosenPicture chosen = AskForPicture(this, settings_.Folder);
     if (chosen.FileTitle.isEmpty())
         return;
     source_.Path = chosen.PathName;
