@@ -2,8 +2,8 @@
 #include "BoardPainter.h"
 #include "Picture.h"
 #include "PuzzleBoard.h"
+#include "TestPictures.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -26,10 +26,7 @@ Picture TiledPicture()
     for (int t = 0; t < N * N; ++t)
         painter.fillRect((t % N) * Tile, (t / N) * Tile, Tile, Tile, TileColour(t));
     painter.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
+    const QByteArray bytes = TestPictures::Encode(image, "BMP");
     Picture picture;
     picture.LoadFromBuffer(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size());
     return picture;
