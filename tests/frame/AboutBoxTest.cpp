@@ -56,7 +56,7 @@ TEST(AboutBoxTest, OkEscapeAndTheCloseBoxAllCloseIt)
 }
 
 // A program installed under <root>/prefix/games, with the desktop's data folders in <root>/home
-// (the player's) and <root>/system; the player's environment comes back afterwards.
+// (the player's) and <root>/system. Each test runs in a process of its own.
 class HelpLookup : public ::testing::Test {
 protected:
     void SetUp() override
@@ -65,15 +65,6 @@ protected:
         qputenv("XDG_DATA_HOME", Place("home").toUtf8());
         qputenv("XDG_DATA_DIRS", Place("system").toUtf8());
     }
-    void TearDown() override
-    {
-        qputenv("XDG_DATA_HOME", dataHome_);
-        if (dataDirs_.isNull())
-            qunsetenv("XDG_DATA_DIRS");
-        else
-            qputenv("XDG_DATA_DIRS", dataDirs_);
-    }
-
     QString Place(const QString& relative) const { return root_.path() + "/" + relative; }
     QString ProgramFolder() const { return Place("prefix/games"); }
     void PutBook(const QString& folder) const
@@ -85,8 +76,6 @@ protected:
 
 private:
     QTemporaryDir root_;
-    QByteArray dataHome_ = qgetenv("XDG_DATA_HOME");
-    QByteArray dataDirs_ = qEnvironmentVariableIsSet("XDG_DATA_DIRS") ? qgetenv("XDG_DATA_DIRS") : QByteArray();
 };
 
 TEST_F(HelpLookup, BesideTheProgramFirstThenTheDataFoldersThenTheInstallPrefix)
