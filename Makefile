@@ -41,7 +41,7 @@ clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
 
 # The Debian package, and the checks the archive would make of it.
-DEB_PACKAGES := dpkg-dev fakeroot lintian desktop-file-utils appstream
+DEB_PACKAGES := dpkg-dev file fakeroot lintian desktop-file-utils appstream
 
 .PHONY: deb deb-check
 
