@@ -39,3 +39,17 @@ sanitize: deps
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# The Debian package, and the checks the archive would make of it.
+DEB_PACKAGES := dpkg-dev file fakeroot lintian desktop-file-utils appstream
+
+.PHONY: deb deb-check
+
+deb: build
+	@tools/install-deps.sh $(DEB_PACKAGES)
+	@rm -f $(BUILD)/dist/tilora_*.deb
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@ls $(BUILD)/dist/tilora_*.deb
+
+deb-check: deb
+	@packaging/check-deb.sh $(BUILD)

@@ -2,6 +2,7 @@
 
 #include "HyperlinkLabel.h"
 #include "ResourceInit.h"
+#include "TiloraVersion.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -10,7 +11,7 @@
 #include <QVBoxLayout>
 
 const char* const AboutBox::Caption = "About Tilora";
-const char* const AboutBox::ProductLine = "Tilora 1.0 (2026)";
+const char* const AboutBox::ProductLine = "Tilora " TILORA_VERSION " (2026)";
 const char* const AboutBox::CreditLine = "A picture puzzle by Corvanne";
 const char* const AboutBox::WebSite = "www.tilorapuzzle.com";
 

@@ -8,6 +8,7 @@
 #include "ScoreboardsDialog.h"
 #include "SolutionWindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QScreen>
 #include <algorithm>
@@ -54,10 +55,9 @@ void ShowAboutBox(QWidget* parent)
     dialog.exec();
 }
 
-// A missing help book is the desktop's to report, or not; the game goes on either way.
 void OpenHelpBook(const QString& programFolder)
 {
-    OpenHelp(programFolder);
+    OpenHelp(QApplication::activeWindow(), programFolder);
 }
 
 QWidget* OpenSolutionWindow(QWidget* parent, const PictureSource& source, int naturalWidth,

@@ -2,20 +2,69 @@
 
 #include "Shell.h"
 
-QString HelpFilePath(const QString& programFolder)
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace {
+
+const char* const InstalledDataFolder = "tilora";
+
+QString WithSlash(QString folder)
 {
-    QString path = programFolder;
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    return path + QStringLiteral("Tilora.html");
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
 }
 
-bool OpenHelp(const QString& programFolder)
+void Warn(QWidget* parent, const QString& text)
 {
-    return OpenHelp(programFolder, Shell::OpenDocument);
+    QMessageBox::warning(parent, QStringLiteral("Tilora"), text);
 }
 
-bool OpenHelp(const QString& programFolder, const std::function<bool(const QString& path)>& openDocument)
+} // namespace
+
+QString HelpFilePath(const QString& folder)
 {
-    return openDocument(HelpFilePath(programFolder));
+    return WithSlash(folder) + QStringLiteral("Tilora.html");
+}
+
+QStringList HelpFileCandidates(const QString& programFolder)
+{
+    QStringList candidates{HelpFilePath(programFolder)};
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        candidates << HelpFilePath(WithSlash(data) + InstalledDataFolder);
+    candidates << HelpFilePath(WithSlash(programFolder) + "../share/" + InstalledDataFolder);
+    for (QString& candidate : candidates)
+        candidate = QDir::cleanPath(candidate);
+    candidates.removeDuplicates();
+    return candidates;
+}
+
+QString FindHelpFile(const QString& programFolder)
+{
+    for (const QString& candidate : HelpFileCandidates(programFolder)) {
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return {};
+}
+
+void OpenHelp(QWidget* parent, const QString& programFolder)
+{
+    OpenHelp(parent, programFolder, Shell::OpenDocument);
+}
+
+void OpenHelp(QWidget* parent, const QString& programFolder,
+              const std::function<bool(const QString& path)>& openDocument)
+{
+    const QString book = FindHelpFile(programFolder);
+    if (book.isEmpty()) {
+        // Every place, not only the last: a player who moved the game sees where the book belongs.
+        Warn(parent, QStringLiteral("The help book Tilora.html could not be found. Tilora looked for it here:\n\n%1")
+                         .arg(HelpFileCandidates(programFolder).join(QLatin1Char('\n'))));
+    } else if (!openDocument(book)) {
+        Warn(parent, QStringLiteral("The help book %1 could not be opened.").arg(book));
+    }
 }

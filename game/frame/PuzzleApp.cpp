@@ -2,6 +2,7 @@
 
 #include "MainFrame.h"
 #include "ResourceInit.h"
+#include "TiloraVersion.h"
 
 PuzzleApp::PuzzleApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -11,6 +12,9 @@ bool PuzzleApp::InitInstance()
 {
     setOrganizationName(QStringLiteral("Tilora"));
     setApplicationName(QStringLiteral("Tilora"));
+    setApplicationVersion(QStringLiteral(TILORA_VERSION));
+    // Lets the desktop match the window to the installed menu entry and its icon.
+    setDesktopFileName(QStringLiteral(TILORA_APP_ID));
     InitTiloraResources();
     setWindowIcon(QIcon(QStringLiteral(":/ICON/111")));
     frame_ = std::make_unique<MainFrame>();

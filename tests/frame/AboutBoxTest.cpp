@@ -1,7 +1,10 @@
 #include "AboutBox.h"
 #include "Help.h"
 #include "HyperlinkLabel.h"
+#include "MessageBoxAnswerer.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -52,22 +55,63 @@ TEST(AboutBoxTest, OkEscapeAndTheCloseBoxAllCloseIt)
     }
 }
 
-TEST(HelpTest, TheBookLivesInTheProgramFolderWithOrWithoutItsSlash)
-{
-    EXPECT_EQ(HelpFilePath("/opt/tilora"), "/opt/tilora/Tilora.html");
-    EXPECT_EQ(HelpFilePath("/opt/tilora/"), "/opt/tilora/Tilora.html");
+// A program installed under <root>/prefix/games, with the desktop's data folders in <root>/home
+// (the player's) and <root>/system. Each test runs in a process of its own.
+class HelpLookup : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(root_.isValid());
+        qputenv("XDG_DATA_HOME", Place("home").toUtf8());
+        qputenv("XDG_DATA_DIRS", Place("system").toUtf8());
+    }
+    QString Place(const QString& relative) const { return root_.path() + "/" + relative; }
+    QString ProgramFolder() const { return Place("prefix/games"); }
+    void PutBook(const QString& folder) const
+    {
+        ASSERT_TRUE(QDir().mkpath(Place(folder)));
+        QFile book(Place(folder + "/Tilora.html"));
+        ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    }
 
-    QString handed;
-    EXPECT_TRUE(OpenHelp("/opt/tilora", [&](const QString& path) {
-        handed = path;
-        return true;
-    }));
-    EXPECT_EQ(handed, "/opt/tilora/Tilora.html");
+private:
+    QTemporaryDir root_;
+};
+
+TEST_F(HelpLookup, BesideTheProgramFirstThenTheDataFoldersThenTheInstallPrefix)
+{
+    const QStringList order = {"prefix/games", "home/tilora", "system/tilora", "prefix/share/tilora"};
+    QStringList expected;
+    for (const QString& folder : order)
+        expected << Place(folder + "/Tilora.html");
+    EXPECT_EQ(HelpFileCandidates(ProgramFolder()), expected);
+    EXPECT_EQ(HelpFileCandidates(ProgramFolder() + "/"), expected);
+
+    // Put the book in the places from last to first: each new one wins.
+    EXPECT_EQ(FindHelpFile(ProgramFolder()), QString());
+    for (qsizetype i = order.size() - 1; i >= 0; --i) {
+        PutBook(order[i]);
+        EXPECT_EQ(FindHelpFile(ProgramFolder()), expected[i]);
+    }
 }
 
-TEST(HelpTest, MissingBookIsReportedAsNotOpened)
+TEST_F(HelpLookup, MissingOrUnopenableBookIsToldToThePlayerByName)
 {
-    QTemporaryDir empty;
-    ASSERT_TRUE(empty.isValid());
-    EXPECT_FALSE(OpenHelp(empty.path()));
+    bool handed = false;
+    const auto refuse = [&](const QString&) { return handed = true, false; };
+    {
+        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        OpenHelp(nullptr, ProgramFolder(), refuse);
+        EXPECT_FALSE(handed);
+        ASSERT_EQ(answerer.Texts().size(), 1);
+        for (const QString& place : HelpFileCandidates(ProgramFolder()))
+            EXPECT_TRUE(answerer.Texts().first().contains(place)) << place.toStdString();
+    }
+    PutBook("system/tilora");
+    MessageBoxAnswerer answerer(QMessageBox::Ok);
+    OpenHelp(nullptr, ProgramFolder(), refuse);
+    EXPECT_TRUE(handed);
+    ASSERT_EQ(answerer.Texts().size(), 1);
+    EXPECT_EQ(answerer.Texts().first(),
+              QStringLiteral("The help book %1 could not be opened.").arg(Place("system/tilora/Tilora.html")));
 }

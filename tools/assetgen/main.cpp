@@ -3,6 +3,7 @@
 #include "AboutPicture.h"
 #include "BmpFile.h"
 #include "BuiltInPicture.h"
+#include "DesktopIcons.h"
 #include "FileOutput.h"
 #include "ProgramIcon.h"
 #include "Sounds.h"
@@ -50,6 +51,14 @@ std::vector<Asset> AllAssets()
     };
 }
 
+// The installed game's icons, one per size of the desktop's icon theme.
+std::vector<Asset> WithDesktopIcons(std::vector<Asset> assets)
+{
+    for (int size : DesktopIconSizes)
+        assets.push_back({DesktopIconPath(size), [size](const QString& path) { return WritePng(PaintProgramIcon(size), path); }});
+    return assets;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -66,7 +75,7 @@ int main(int argc, char** argv)
     }
     const QString folder = args.at(1);
     int failures = 0;
-    for (const Asset& asset : AllAssets()) {
+    for (const Asset& asset : WithDesktopIcons(AllAssets())) {
         const QString path = folder + "/" + asset.relativePath;
         if (!asset.write(path)) {
             err << "assetgen: could not write " << path << "\n";
