@@ -49,7 +49,6 @@ struct SearchTables {
     std::array<std::array<std::int16_t, Cells>, Cells> rowDelta{};
     std::array<std::array<std::int16_t, Cells>, Cells> columnDelta{};
     std::array<std::uint8_t, Codes> conflicts{};
-    std::array<std::array<std::int8_t, 5>, Cells> neighbours{};         // ended by -1
 
     SearchTables()
     {
@@ -72,14 +71,6 @@ struct SearchTables {
                 if (rest % (N + 1) != N)
                     homes[count++] = rest % (N + 1);
             conflicts[code] = static_cast<std::uint8_t>(LineConflicts(homes, count));
-        }
-        for (int cell = 0; cell < Cells; ++cell) {
-            int count = 0;
-            for (int other : {cell - N, cell - 1, cell + 1, cell + N})
-                if (other >= 0 && other < Cells && AreNeighbours(N, cell, other))
-                    neighbours[cell][count++] = static_cast<std::int8_t>(other);
-            for (; count < 5; ++count)
-                neighbours[cell][count] = -1;
         }
     }
 
@@ -111,7 +102,7 @@ public:
         const int start = Heuristic();
         for (bound_ = start;;) {
             nextBound_ = INT_MAX;
-            if (Descend(hole_, -1, 0, start))
+            if (Descend(static_cast<unsigned>(hole_), 0, 0, start))
                 return HintStatus::Found;
             if (halted_)
                 return stop_.stop_requested() ? HintStatus::Cancelled : HintStatus::OutOfBudget;
@@ -147,8 +138,8 @@ private:
         return h;
     }
 
-    // Children beyond the bound are priced and dropped here, before any state changes.
-    bool Descend(int hole, int previous, int moves, int h)
+    // Cells are unsigned: division and remainder by N are then plain shifts and masks.
+    bool Descend(unsigned hole, int back, int moves, int h)
     {
         if (h == 0) {
             length_ = moves;
@@ -158,73 +149,65 @@ private:
             halted_ = true;
         if (halted_)
             return false;
-        for (const std::int8_t cell : tables_.neighbours[hole]) {
-            if (cell < 0)
-                break;
-            if (cell == previous)
-                continue;
-            const int tile = tiles_[cell];
-            int next = h + tables_.distance[tile][hole] - tables_.distance[tile][cell];
-            if constexpr (LinearConflicts) {
-                const bool across = cell / N == hole / N;
-                next += CrossingConflicts(across ? columnCode_ : rowCode_, across ? tables_.columnDelta
-                                          : tables_.rowDelta, tile, cell, hole, across ? cell % N : cell / N,
-                                          across ? hole % N : hole / N);
-            }
-            if (moves + 1 + next > bound_) {
-                if (moves + 1 + next < nextBound_)
-                    nextBound_ = moves + 1 + next;
-                continue;
-            }
-            if (Enter(hole, cell, tile, moves, next))
-                return true;
-            if (halted_)
-                return false;
+        const unsigned column = hole % N;
+        return (hole >= unsigned(N) && back != -N && Try<-N>(hole, moves, h)) ||
+               (column > 0 && back != -1 && Try<-1>(hole, moves, h)) ||
+               (column < unsigned(N - 1) && back != 1 && Try<1>(hole, moves, h)) ||
+               (hole < unsigned(Cells - N) && back != N && Try<N>(hole, moves, h));
+    }
+
+    // Moves the hole by Step (the tile there comes the other way), one instance per direction so
+    // that which lines change is known at compile time. A move beyond the bound is priced and
+    // dropped before any state changes.
+    template <int Step>
+    [[gnu::always_inline]] bool Try(unsigned hole, int moves, int h)
+    {
+        if (halted_)
+            return false;
+        constexpr bool across = Step == 1 || Step == -1;
+        const unsigned cell = hole + Step;
+        const int tile = tiles_[cell];
+        int next = h + tables_.distance[tile][hole] - tables_.distance[tile][cell];
+        // The line the tile moves along keeps its conflicts (the hole is no tile); the two crossing
+        // lines it leaves and enters change theirs only when one of them is the tile's home line.
+        const Deltas& alongDelta = across ? tables_.rowDelta : tables_.columnDelta;
+        const Deltas& crossDelta = across ? tables_.columnDelta : tables_.rowDelta;
+        std::array<int, N>& along = across ? rowCode_ : columnCode_;
+        std::array<int, N>& cross = across ? columnCode_ : rowCode_;
+        const unsigned alongLine = across ? hole / N : hole % N;
+        const unsigned leavingLine = across ? cell % N : cell / N;
+        const unsigned enteringLine = across ? hole % N : hole / N;
+        const int leaving = LinearConflicts ? crossDelta[tile][cell] : 0;
+        const int entering = LinearConflicts ? crossDelta[tile][hole] : 0;
+        if (LinearConflicts && (leaving | entering) != 0) {
+            const auto& conflicts = tables_.conflicts;
+            next += conflicts[cross[leavingLine] - leaving] - conflicts[cross[leavingLine]] +
+                    conflicts[cross[enteringLine] + entering] - conflicts[cross[enteringLine]];
         }
-        return false;
-    }
-
-    // The line the tile moves along keeps its conflicts (the hole is no tile); the two crossing
-    // lines it leaves and enters change theirs only when one of them is the tile's home line.
-    int CrossingConflicts(const std::array<int, N>& crossCodes, const Deltas& delta, int tile, int from,
-                          int to, int fromLine, int toLine) const
-    {
-        const int leaving = delta[tile][from];
-        const int entering = delta[tile][to];
-        if ((leaving | entering) == 0)
-            return 0;
-        const auto& conflicts = tables_.conflicts;
-        return conflicts[crossCodes[fromLine] - leaving] - conflicts[crossCodes[fromLine]] +
-               conflicts[crossCodes[toLine] + entering] - conflicts[crossCodes[toLine]];
-    }
-
-    bool Enter(int hole, int cell, int tile, int moves, int next)
-    {
-        MoveCodes(hole, cell, tile, 1);
+        if (moves + 1 + next > bound_) {
+            if (moves + 1 + next < nextBound_)
+                nextBound_ = moves + 1 + next;
+            return false;
+        }
+        const int alongChange = LinearConflicts ? alongDelta[tile][hole] - alongDelta[tile][cell] : 0;
+        if constexpr (LinearConflicts) {
+            along[alongLine] += alongChange;
+            cross[leavingLine] -= leaving;
+            cross[enteringLine] += entering;
+        }
         tiles_[hole] = static_cast<std::uint8_t>(tile);
         tiles_[cell] = Absent;
         path_[moves] = static_cast<std::int8_t>(cell);
-        if (Descend(cell, hole, moves + 1, next))
+        if (Descend(cell, -Step, moves + 1, next))
             return true;
         tiles_[cell] = static_cast<std::uint8_t>(tile);
         tiles_[hole] = Absent;
-        MoveCodes(hole, cell, tile, -1);
-        return false;
-    }
-
-    // Moves the tile in `cell` into the hole in the line codes (sign 1), or back (sign -1).
-    void MoveCodes(int hole, int cell, int tile, int sign)
-    {
         if constexpr (LinearConflicts) {
-            const bool across = cell / N == hole / N;
-            const Deltas& alongDelta = across ? tables_.rowDelta : tables_.columnDelta;
-            const Deltas& crossDelta = across ? tables_.columnDelta : tables_.rowDelta;
-            std::array<int, N>& along = across ? rowCode_ : columnCode_;
-            std::array<int, N>& cross = across ? columnCode_ : rowCode_;
-            along[across ? hole / N : hole % N] += sign * (alongDelta[tile][hole] - alongDelta[tile][cell]);
-            cross[across ? cell % N : cell / N] -= sign * crossDelta[tile][cell];
-            cross[across ? hole % N : hole / N] += sign * crossDelta[tile][hole];
+            along[alongLine] -= alongChange;
+            cross[leavingLine] += leaving;
+            cross[enteringLine] -= entering;
         }
+        return false;
     }
 
     const SearchTables<N>& tables_;
