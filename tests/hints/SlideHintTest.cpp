@@ -3,49 +3,28 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <cstdint>
 #include <random>
-#include <unordered_map>
 
 namespace {
 
-std::uint64_t Key(const HintPosition& position)
+std::vector<HintPosition> Slides(const HintPosition& position)
 {
-    std::uint64_t key = 0;
-    for (int tile : position.cells)
-        key = key << 4 | static_cast<std::uint64_t>(tile + 1);
-    return key;
-}
-
-// The distance of every solvable 3 x 3 position from solved, by breadth-first search.
-std::unordered_map<std::uint64_t, int> AllDistances3()
-{
-    std::unordered_map<std::uint64_t, int> distance{{Key(Solved(3)), 0}};
-    std::vector<HintPosition> frontier{Solved(3)};
-    for (int d = 1; !frontier.empty(); ++d) {
-        std::vector<HintPosition> next;
-        for (const HintPosition& position : frontier) {
-            const int hole = position.HoleCell();
-            for (int cell = 0; cell < 9; ++cell) {
-                if (!AreNeighbours(3, cell, hole))
-                    continue;
-                HintPosition moved = position;
-                SlideIntoHole(moved, cell);
-                if (distance.emplace(Key(moved), d).second)
-                    next.push_back(moved);
-            }
+    std::vector<HintPosition> moved;
+    for (int cell = 0; cell < position.CellCount(); ++cell) {
+        if (AreNeighbours(position.n, cell, position.HoleCell())) {
+            moved.push_back(position);
+            SlideIntoHole(moved.back(), cell);
         }
-        frontier = std::move(next);
     }
-    return distance;
+    return moved;
 }
 
 } // namespace
 
 TEST(ShortestSlide, MatchesBreadthFirstSearchOfTheWhole3x3Space)
 {
-    const auto distance = AllDistances3();
-    ASSERT_EQ(distance.size(), 181440u);
+    const Reached all = BreadthFirst(Solved(3), 40, Slides);
+    ASSERT_EQ(all.positions.size(), 181440u);
     // The two positions known to need the most moves.
     const std::vector<HintPosition> hardest = {{3, {7, 5, 6, 1, 4, 3, 2, -1, 0}}, {3, {5, 3, 6, 7, 4, -1, 2, 1, 0}}};
     std::vector<HintPosition> sample = hardest;
@@ -53,7 +32,7 @@ TEST(ShortestSlide, MatchesBreadthFirstSearchOfTheWhole3x3Space)
     for (int i = 0; i < 300; ++i)
         sample.push_back(RandomSolvable(3, random));
     for (const HintPosition& position : sample) {
-        const int shortest = distance.at(Key(position));
+        const int shortest = all.DistanceOf(position);
         const SlideHint hint = FindShortestSlide(position);
         ASSERT_EQ(hint.status, shortest == 0 ? HintStatus::Solved : HintStatus::Found);
         EXPECT_EQ(hint.movesToGo, shortest);
@@ -62,7 +41,7 @@ TEST(ShortestSlide, MatchesBreadthFirstSearchOfTheWhole3x3Space)
         EXPECT_TRUE(hint.shortest);
         HintPosition next = position;
         SlideIntoHole(next, hint.tileCell);
-        EXPECT_EQ(distance.at(Key(next)), shortest - 1);
+        EXPECT_EQ(all.DistanceOf(next), shortest - 1);
         EXPECT_TRUE(IsSolvedSlider(Play(position, hint.path)));
     }
     for (const HintPosition& position : hardest)

@@ -42,3 +42,36 @@ HintPosition Play(HintPosition position, const std::vector<int>& path)
     }
     return position;
 }
+
+namespace {
+
+std::uint64_t Key(const HintPosition& position)
+{
+    std::uint64_t key = 0;
+    for (int tile : position.cells)
+        key = key << 4 | static_cast<std::uint64_t>(tile + 1);
+    return key;
+}
+
+} // namespace
+
+int Reached::DistanceOf(const HintPosition& position) const
+{
+    const auto found = distance.find(Key(position));
+    return found == distance.end() ? -1 : found->second;
+}
+
+Reached BreadthFirst(const HintPosition& start, int depth,
+                     const std::function<std::vector<HintPosition>(const HintPosition&)>& step)
+{
+    Reached reached{{start}, {{Key(start), 0}}};
+    for (std::size_t begin = 0, d = 1; d <= static_cast<std::size_t>(depth); ++d) {
+        const std::size_t end = reached.positions.size();
+        for (std::size_t i = begin; i < end; ++i)
+            for (HintPosition& next : step(reached.positions[i]))
+                if (reached.distance.emplace(Key(next), static_cast<int>(d)).second)
+                    reached.positions.push_back(std::move(next));
+        begin = end;
+    }
+    return reached;
+}
