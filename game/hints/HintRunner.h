@@ -28,7 +28,7 @@ public:
     HintRunner& operator=(const HintRunner&) = delete;
 
     // Cancels any search still running and starts one for `position`. `deliver` is called once,
-    // on the worker thread, unless the search is cancelled first.
+    // on the worker thread, unless the search is cancelled first; it must not call the runner.
     std::uint64_t Start(HintPosition position, Deliver deliver);
     void Cancel();
 
