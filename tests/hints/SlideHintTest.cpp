@@ -1,0 +1,127 @@
+#include "SlideHint.h"
+#include "TestPositions.h"
+
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <random>
+
+namespace {
+
+std::vector<HintPosition> Slides(const HintPosition& position)
+{
+    std::vector<HintPosition> moved;
+    for (int cell = 0; cell < position.CellCount(); ++cell) {
+        if (AreNeighbours(position.n, cell, position.HoleCell())) {
+            moved.push_back(position);
+            SlideIntoHole(moved.back(), cell);
+        }
+    }
+    return moved;
+}
+
+} // namespace
+
+TEST(ShortestSlide, MatchesBreadthFirstSearchOfTheWhole3x3Space)
+{
+    const Reached all = BreadthFirst(Solved(3), 40, Slides);
+    ASSERT_EQ(all.positions.size(), 181440u);
+    // The two positions known to need the most moves.
+    const std::vector<HintPosition> hardest = {{3, {7, 5, 6, 1, 4, 3, 2, -1, 0}}, {3, {5, 3, 6, 7, 4, -1, 2, 1, 0}}};
+    std::vector<HintPosition> sample = hardest;
+    std::mt19937 random(3);
+    for (int i = 0; i < 300; ++i)
+        sample.push_back(RandomSolvable(3, random));
+    for (const HintPosition& position : sample) {
+        const int shortest = all.DistanceOf(position);
+        const SlideHint hint = FindShortestSlide(position);
+        ASSERT_EQ(hint.status, shortest == 0 ? HintStatus::Solved : HintStatus::Found);
+        EXPECT_EQ(hint.movesToGo, shortest);
+        if (shortest == 0)
+            continue;
+        EXPECT_TRUE(hint.shortest);
+        HintPosition next = position;
+        SlideIntoHole(next, hint.tileCell);
+        EXPECT_EQ(all.DistanceOf(next), shortest - 1);
+        EXPECT_TRUE(IsSolvedSlider(Play(position, hint.path)));
+    }
+    for (const HintPosition& position : hardest)
+        EXPECT_EQ(FindShortestSlide(position).movesToGo, 31);
+}
+
+TEST(ShortestSlide, Solves4x4ShortestWithAndWithoutLinearConflicts)
+{
+    const HintPosition turned = Published57();
+    const SlideHint hint = FindShortestSlide(turned);
+    EXPECT_EQ(hint.movesToGo, 57);
+    EXPECT_TRUE(IsSolvedSlider(Play(turned, hint.path)));
+
+    // Both heuristics are exact lower bounds, so both searches must find the same length.
+    std::mt19937 random(11);
+    ShortestSearch manhattanOnly;
+    manhattanOnly.linearConflicts = false;
+    for (int i = 0; i < 20; ++i) {
+        HintPosition position = Solved(4);
+        for (int step = 0; step < 40; ++step) {
+            const std::vector<HintPosition> next = Slides(position);
+            position = next[random() % next.size()];
+        }
+        const SlideHint withConflicts = FindShortestSlide(position);
+        EXPECT_EQ(withConflicts.movesToGo, FindShortestSlide(position, manhattanOnly).movesToGo);
+        EXPECT_TRUE(IsSolvedSlider(Play(position, withConflicts.path)));
+    }
+}
+
+TEST(SlideHint, RefusesBadAndUnsolvablePositionsWithoutSearching)
+{
+    HintPosition swappedPair = Solved(4);  // the two tiles before the hole swapped: no slides solve it
+    std::swap(swappedPair.cells[13], swappedPair.cells[14]);
+    HintPosition swappedLarge = Solved(7);
+    std::swap(swappedLarge.cells[0], swappedLarge.cells[20]);
+    HintPosition solvedWithHoleMoved = Solved(5);  // one slide away, so not swapped at all
+    SlideIntoHole(solvedWithHoleMoved, 23);
+    const struct {
+        HintPosition position;
+        HintStatus status;
+    } cases[] = {
+        {Solved(3), HintStatus::Solved},
+        {Solved(10), HintStatus::Solved},
+        {swappedPair, HintStatus::Unsolvable},
+        {swappedLarge, HintStatus::Unsolvable},
+        {solvedWithHoleMoved, HintStatus::Found},
+        {{4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}}, HintStatus::Invalid},
+        {{3, {0, 1, 2, 3, 4, 5, 6, -1, -1}}, HintStatus::Invalid},
+        {{3, {0, 1, 2, 3, 4, 5, 6, 6, -1}}, HintStatus::Invalid},
+        {{3, {0, 1, 2, 3, 4, 5, 6, -1}}, HintStatus::Invalid},
+        {{11, std::vector<int>(121, 0)}, HintStatus::Invalid},
+    };
+    for (const auto& [position, status] : cases) {
+        ShortestSearch none;
+        none.nodeBudget = 0;  // a search would end OutOfBudget
+        EXPECT_EQ(FindSlideHint(position, none).status, status) << position.n;
+        EXPECT_EQ(FindGoodSlide(position).status, status);
+    }
+    const SlideHint hint = FindSlideHint(solvedWithHoleMoved);
+    EXPECT_EQ(hint.tileCell, 24);
+    EXPECT_EQ(hint.movesToGo, 1);
+}
+
+TEST(GoodSlide, SolvesRandomLargeBoardsToTheEnd)
+{
+    std::mt19937 random(5);
+    for (int n = 4; n <= HintPosition::MaxN; ++n) {
+        for (int round = 0; round < 2; ++round) {
+            const HintPosition position = RandomSolvable(n, random);
+            const SlideHint hint = FindGoodSlide(position);
+            ASSERT_EQ(hint.status, HintStatus::Found);
+            EXPECT_FALSE(hint.shortest);
+            EXPECT_LE(hint.movesToGo, 3 * n * n * n) << n;
+            EXPECT_TRUE(IsSolvedSlider(Play(position, hint.path))) << n;
+        }
+    }
+    // Asking again after each hinted move also ends, as plans made afresh agree.
+    HintPosition position = RandomSolvable(5, random);
+    const int planned = FindGoodSlide(position).movesToGo;
+    for (int move = 0; move < planned && !IsSolvedSlider(position); ++move)
+        SlideIntoHole(position, FindGoodSlide(position).tileCell);
+    EXPECT_TRUE(IsSolvedSlider(position));
+}
