@@ -66,8 +66,6 @@ public:
     void Dispatch(int id);
     // Sets every checkable action from its rule.
     void RefreshChecks();
-    // Called after every command, for views of the command state kept outside the actions.
-    void SetAfterCommand(std::function<void()> afterCommand);
 
 private:
     struct Entry {
@@ -77,5 +75,4 @@ private:
     };
     QObject* owner_;
     std::map<int, Entry> entries_;
-    std::function<void()> afterCommand_;
 };

@@ -77,12 +77,11 @@ MainFrame::~MainFrame()
 
 void MainFrame::CreateToolbar()
 {
-    toolbar_ = new GameToolbar(this, [this](int id) { return commands_.Action(id); });
+    toolbar_ = new GameToolbar(this, commands_);
     // The board jumps to its new place at once when the toolbar moves, as the window does.
     setAnimated(false);
     addToolBar(Qt::TopToolBarArea, toolbar_);
     connect(toolbar_, &GameToolbar::PlaceChanged, this, &MainFrame::UpdateToolbarDock);
-    connect(toolbar_, &GameToolbar::DropDownAboutToShow, this, [this] { commands_.RefreshChecks(); });
     connect(menus_, &GameMenus::NewCommandStyleChanged, toolbar_, &GameToolbar::SetNewDropDown);
     toolbarPlace_ = ToolbarPlacement{};
 }
