@@ -4,7 +4,6 @@
 #include "CongratulationsDialog.h"
 #include "Help.h"
 #include "OpenPictureDialog.h"
-#include "PictureSource.h"
 #include "ScoreboardsDialog.h"
 #include "SolutionWindow.h"
 
@@ -60,10 +59,10 @@ void OpenHelpBook(const QString& programFolder)
     OpenHelp(programFolder);
 }
 
-QWidget* OpenSolutionWindow(QWidget* parent, const PictureSource& source, int naturalWidth,
+QWidget* OpenSolutionWindow(QWidget* parent, const Picture& picture, int naturalWidth,
                             int naturalHeight, std::function<void()> onClosed)
 {
-    auto* window = new SolutionWindow(parent, source, naturalWidth, naturalHeight);
+    auto* window = new SolutionWindow(parent, picture, naturalWidth, naturalHeight);
     QObject::connect(window, &SolutionWindow::closed, window, std::move(onClosed));
     PlaceBeside(window, parent);
     window->show();

@@ -4,7 +4,6 @@
 #include "GameDialogs.h"
 #include "GameMenus.h"
 #include "Profile.h"
-#include "PuzzleSetup.h"
 #include "SoundPlayer.h"
 
 #include <QApplication>
@@ -26,6 +25,7 @@ QString RunningProgramFolder()
 MainFrame::MainFrame(MainFrameOptions options)
     : sounds_(std::move(options.Sounds)),
       session_(options.Clock ? *options.Clock : systemClock_, random_),
+      puzzle_(random_),
       commands_(this)
 {
     if (options.SharedProfile == nullptr)
@@ -47,7 +47,7 @@ MainFrame::MainFrame(MainFrameOptions options)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
 
-    view_ = new BoardView(session_, picture_, [this] { return CurrentLook(); }, this);
+    view_ = new BoardView(session_, puzzle_.Current(), [this] { return CurrentLook(); }, this);
     setCentralWidget(view_);
     connect(view_, &BoardView::CellPressed, this,
             [this](int column, int row) { session_.Click({column, row}); });
@@ -88,8 +88,7 @@ void MainFrame::CreateToolbar()
 
 void MainFrame::NewPuzzle(bool random, StartRoute route)
 {
-    if (!LoadPuzzlePicture(random, settings_.Folder, source_, picture_, archive_))
-        UseBuiltInPicture();
+    puzzle_.Load(random, settings_.Folder);
     measures_ = MeasureFrame(*this);
     const ScreenLimits limits = CurrentScreenLimits(*this, measures_, toolbarAllowance_);
     FitBoardToScreen(limits);
@@ -98,19 +97,14 @@ void MainFrame::NewPuzzle(bool random, StartRoute route)
     session_.StartGame(route, settings_.Dimension, Mode());
     showNormal();
     Repaint();
-    menus_->SetNewCommandStyle(!source_.BuiltIn && IsArchivePath(source_.Path));
-}
-
-void MainFrame::UseBuiltInPicture()
-{
-    LoadBuiltInPicture(picture_, source_);
-    menus_->SetNewCommandStyle(false);
+    menus_->SetNewCommandStyle(puzzle_.FromArchive());
 }
 
 void MainFrame::FitBoardToScreen(const ScreenLimits& limits)
 {
-    const BoardSize size = FitBoard(NaturalPixels(picture_.GetWidth(), view_->logicalDpiX()),
-                                    NaturalPixels(picture_.GetHeight(), view_->logicalDpiY()),
+    const Picture& picture = puzzle_.Current();
+    const BoardSize size = FitBoard(NaturalPixels(picture.GetWidth(), view_->logicalDpiX()),
+                                    NaturalPixels(picture.GetHeight(), view_->logicalDpiY()),
                                     settings_.Dimension, limits, measures_.MenuHeight,
                                     toolbarPlace_.Shown, toolbarAllowance_);
     view_->SetBoardSize(QSize(size.Width, size.Height));
@@ -159,9 +153,10 @@ void MainFrame::ShowSolution()
 {
     if (SolutionShown())
         return;
-    const int naturalWidth = NaturalPixels(picture_.GetWidth(), view_->logicalDpiX());
-    const int naturalHeight = NaturalPixels(picture_.GetHeight(), view_->logicalDpiY());
-    solution_ = OpenSolutionWindow(this, source_, naturalWidth, naturalHeight,
+    const Picture& picture = puzzle_.Current();
+    const int naturalWidth = NaturalPixels(picture.GetWidth(), view_->logicalDpiX());
+    const int naturalHeight = NaturalPixels(picture.GetHeight(), view_->logicalDpiY());
+    solution_ = OpenSolutionWindow(this, picture, naturalWidth, naturalHeight,
                                    [this] { solution_ = nullptr; });
 }
 

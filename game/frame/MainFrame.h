@@ -6,11 +6,9 @@
 #include "GameSession.h"
 #include "GameSettings.h"
 #include "GameToolbar.h"
-#include "Picture.h"
-#include "PictureSource.h"
 #include "RandomSource.h"
 #include "SoundPlayer.h"
-#include "ZipPictureArchive.h"
+#include "PuzzleSetup.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -43,8 +41,8 @@ public:
     bool FrameReady() const { return frameReady_; }
     GameSettings& Settings() { return settings_; }
     GameSession& Session() { return session_; }
-    const PictureSource& Source() const { return source_; }
-    const Picture& CurrentPicture() const { return picture_; }
+    const PictureSource& Source() const { return puzzle_.Source(); }
+    const Picture& CurrentPicture() const { return puzzle_.Current(); }
     BoardView* View() const { return view_; }
     CommandTable& Commands() { return commands_; }
     GameMenus& Menus() { return *menus_; }
@@ -73,7 +71,6 @@ private:
     // else the current one again), the board fitted to the screen and the window around it,
     // then the session's new game.
     void NewPuzzle(bool random, StartRoute route);
-    void UseBuiltInPicture();
     void FitBoardToScreen(const ScreenLimits& limits);
     BoardLook CurrentLook() const;
     GameMode Mode() const { return static_cast<GameMode>(settings_.PuzzleMode); }
@@ -103,9 +100,7 @@ private:
     GameSession session_;
     QString programFolder_;
     GameSettings settings_;
-    Picture picture_;
-    ZipPictureArchive archive_;
-    PictureSource source_;
+    PuzzlePicture puzzle_;
     CommandTable commands_;
 
     BoardView* view_ = nullptr;

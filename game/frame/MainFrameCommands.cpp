@@ -2,7 +2,6 @@
 #include "MainFrame.h"
 
 #include "GameDialogs.h"
-#include "PuzzleSetup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -93,16 +92,15 @@ void MainFrame::OnNew()
 void MainFrame::OnFromThisZip()
 {
     CloseSolution();
-    if (source_.BuiltIn || !IsArchivePath(source_.Path) || source_.ZipCount < 1)
+    if (!puzzle_.FromArchive() || puzzle_.Source().ZipCount < 1)
         return;
-    if (source_.ZipCount == 1) {
+    if (!puzzle_.ChooseAnotherMember()) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tilora"),
                         QStringLiteral("There is only 1 picture in this zip file!"),
                         QMessageBox::Ok, this);
         box.exec();
         return;
     }
-    source_.ZipIndex = ChooseAnotherZipIndex(source_.ZipIndex, source_.ZipCount);
     NewPuzzle(false, StartRoute::FromThisZip);
 }
 
@@ -112,9 +110,7 @@ void MainFrame::OnOpen()
     const ChosenPicture chosen = AskForPicture(this, settings_.Folder);
     if (chosen.FileTitle.isEmpty())
         return;
-    source_.Path = chosen.PathName;
-    source_.ZipIndex = chosen.PictureNumber;
-    source_.ZipCount = chosen.PictureCount;
+    puzzle_.Choose(chosen.PathName, chosen.PictureNumber, chosen.PictureCount);
     settings_.Folder = FolderOf(chosen.PathName);
     NewPuzzle(false, StartRoute::Open);
 }

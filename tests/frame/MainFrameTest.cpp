@@ -178,7 +178,7 @@ TEST_F(MainFrameTest, FirstStartWritesDefaultsShowsBuiltInPuzzleAndCloseSavesSet
     EXPECT_TRUE(frame->FrameReady());
     EXPECT_EQ(frame->windowTitle(), "Tilora");
     EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(frame->Source().BuiltIn);
+    EXPECT_TRUE(frame->Source().IsBuiltIn());
     EXPECT_EQ(frame->Session().Current().N(), 4);
     EXPECT_EQ(frame->Session().Current().Mode(), GameMode::TileSwap);
     EXPECT_EQ(frame->View()->BoardSize(), QSize(348, 348));
@@ -311,12 +311,12 @@ TEST_F(MainFrameTest, NewPuzzleFromAFolderOfOnlyThePictureOnShowGivesItAgain)
     const QString only = AddFile("only.bmp", TestPictures::Encode(narrow, "BMP"));
     auto frame = Start();
     EXPECT_EQ(QDir::cleanPath(frame->Source().Path), QDir::cleanPath(only));
-    EXPECT_FALSE(frame->Source().BuiltIn);
+    EXPECT_FALSE(frame->Source().IsBuiltIn());
     EXPECT_EQ(frame->View()->BoardSize().width(), 348) << "a narrow picture is widened to 350, cut to 4s";
     EXPECT_EQ(frame->View()->BoardSize().height(), 172);
     frame->Commands().Dispatch(Id::New);
     EXPECT_EQ(QDir::cleanPath(frame->Source().Path), QDir::cleanPath(only));
-    EXPECT_FALSE(frame->Source().BuiltIn);
+    EXPECT_FALSE(frame->Source().IsBuiltIn());
 }
 
 TEST_F(MainFrameTest, BrokenPictureFallsBackSilently)
@@ -325,7 +325,7 @@ TEST_F(MainFrameTest, BrokenPictureFallsBackSilently)
     MessageBoxAnswerer boxes(QMessageBox::Ok);
     auto frame = Start();
     frame->Commands().Dispatch(Id::New);
-    EXPECT_TRUE(frame->Source().BuiltIn);
+    EXPECT_TRUE(frame->Source().IsBuiltIn());
     EXPECT_TRUE(boxes.Texts().isEmpty());
 }
 
@@ -334,7 +334,7 @@ TEST_F(MainFrameTest, ArchivePictureGivesTheZipFormAndFromThisZipSwitchesPicture
     AddArchive("two.zip", 2);
     auto frame = Start();
     EXPECT_TRUE(frame->Source().Path.endsWith("two.zip"));
-    EXPECT_FALSE(frame->Source().BuiltIn);
+    EXPECT_FALSE(frame->Source().IsBuiltIn());
     EXPECT_EQ(frame->Source().ZipCount, 2);
     EXPECT_TRUE(frame->Menus().NewCommandIsZipForm());
     QAction* first = frame->Menus().FileMenu()->actions().value(0);
@@ -355,6 +355,7 @@ TEST_F(MainFrameTest, ArchivePictureGivesTheZipFormAndFromThisZipSwitchesPicture
     ASSERT_NE(solution, nullptr);
     EXPECT_FALSE(solution->frameGeometry().intersects(frame->frameGeometry()))
         << "the solution stands beside the board, not over it";
+    EXPECT_EQ(solution->size(), QSize(300, 249)) << "sized to the archive's picture on show";
     frame->Commands().Dispatch(Id::FromFolder);
     EXPECT_FALSE(frame->SolutionShown()) << "a new puzzle closes the solution window";
 }
@@ -415,14 +416,14 @@ TEST_F(MainFrameTest, OpenShowsTheChosenPictureAndMakesItsFolderThePictureFolder
         OpenDialogAnswerer cancel{QString()};
         frame->Commands().Dispatch(Id::Open);
     }
-    EXPECT_TRUE(frame->Source().BuiltIn) << "a cancelled Open changes nothing";
+    EXPECT_TRUE(frame->Source().IsBuiltIn()) << "a cancelled Open changes nothing";
     EXPECT_EQ(frame->Settings().Folder, folder_.path() + "/");
 
     {
         OpenDialogAnswerer open(chosen);
         frame->Commands().Dispatch(Id::Open);
     }
-    EXPECT_FALSE(frame->Source().BuiltIn);
+    EXPECT_FALSE(frame->Source().IsBuiltIn());
     EXPECT_EQ(frame->Source().Path, chosen);
     EXPECT_EQ(frame->Settings().Folder, elsewhere.path()) << "no trailing separator";
     EXPECT_EQ(frame->View()->BoardSize().width(), 400);
