@@ -94,7 +94,7 @@ void MainFrame::NewPuzzle(bool random, StartRoute route)
     FitBoardToScreen(limits);
     layout()->activate();
     KeepWindowOnScreen(*this, measures_, limits);
-    session_.StartGame(route, settings_.Dimension, Mode());
+    session_.StartGame(route, settings_.Dimension, settings_.PuzzleMode);
     showNormal();
     Repaint();
     menus_->SetNewCommandStyle(puzzle_.FromArchive());
@@ -113,9 +113,9 @@ void MainFrame::FitBoardToScreen(const ScreenLimits& limits)
 BoardLook MainFrame::CurrentLook() const
 {
     BoardLook look;
-    look.Grid = settings_.Grid;
-    look.GridColour = settings_.GridColour;
-    look.SelColour = settings_.SelColour;
+    look.Grid = settings_.Grid ? 1 : 0;
+    look.GridColour = static_cast<int>(settings_.GridColour);
+    look.SelColour = static_cast<int>(settings_.SelColour);
     const QPalette palette = QApplication::palette();
     look.ButtonFace = palette.color(QPalette::Button);
     look.ButtonShadow = palette.color(QPalette::Dark);
@@ -145,7 +145,7 @@ void MainFrame::Completed(const GameResult& result)
 
 void MainFrame::PlaySound(const char* name)
 {
-    if (settings_.Sound != 0)
+    if (settings_.Sound)
         sounds_->Play(QString::fromLatin1(name));
 }
 

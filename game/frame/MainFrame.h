@@ -73,7 +73,6 @@ private:
     void NewPuzzle(bool random, StartRoute route);
     void FitBoardToScreen(const ScreenLimits& limits);
     BoardLook CurrentLook() const;
-    GameMode Mode() const { return static_cast<GameMode>(settings_.PuzzleMode); }
 
     // What the session reports.
     void Moved(const Move& move, const Position& before, const Position& after) override;
@@ -87,7 +86,7 @@ private:
     void OnOpen();
     void OnExit();
     void SetDimension(int n);
-    void SetPuzzleMode(int mode);
+    void SetPuzzleMode(GameMode mode);
     void OnToolbar();
     void UpdateToolbarDock(int dock);
     void AdjustWindowForToolbar();

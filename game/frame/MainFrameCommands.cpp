@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLayout>
 #include <QMessageBox>
+#include <tuple>
 
 namespace {
 
@@ -26,12 +27,6 @@ QString FolderOf(const QString& path)
     return cut == 0 ? QStringLiteral("/") : path.left(cut);
 }
 
-// A switch setting is 0 or 1; a press flips it.
-void Flip(int& setting)
-{
-    setting = setting != 0 ? 0 : 1;
-}
-
 } // namespace
 
 void MainFrame::BuildCommands()
@@ -44,18 +39,18 @@ void MainFrame::BuildCommands()
     c.Add(Id::Open, "&Open\tCtrl+O", Ctrl(Qt::Key_O), [this] { OnOpen(); });
     c.Add(Id::Exit, "E&xit", {}, [this] { OnExit(); });
     c.Add(Id::Jumble, "&Jumble\tCtrl+J", Ctrl(Qt::Key_J),
-          [this] { session_.StartGame(StartRoute::Jumble, settings_.Dimension, Mode()); });
-    c.Add(Id::Grid, "&Grid\tCtrl+G", Ctrl(Qt::Key_G), [this] { Flip(settings_.Grid); Repaint(); },
-          [&s] { return s.Grid != 0; });
+          [this] { session_.StartGame(StartRoute::Jumble, settings_.Dimension, settings_.PuzzleMode); });
+    c.Add(Id::Grid, "&Grid\tCtrl+G", Ctrl(Qt::Key_G), [this] { settings_.Grid = !settings_.Grid; Repaint(); },
+          [&s] { return s.Grid; });
     const char* const gridColours[] = {"Black", "White", "Red"};
     const char* const selColours[] = {"Black", "Yellow", "Red"};
-    for (int colour = 0; colour < 3; ++colour) {
-        c.Add(Id::GridBlack + colour, gridColours[colour], {},
-              [this, colour] { settings_.GridColour = colour; Repaint(); },
-              [&s, colour] { return s.GridColour == colour; });
-        c.Add(Id::SelBlack + colour, selColours[colour], {},
-              [this, colour] { settings_.SelColour = colour; Repaint(); },
-              [&s, colour] { return s.SelColour == colour; });
+    for (int code = 0; code < 3; ++code) {
+        const auto grid = static_cast<GridLineColour>(code);
+        const auto frame = static_cast<FrameColour>(code);
+        c.Add(Id::GridBlack + code, gridColours[code], {}, [this, grid] { settings_.GridColour = grid; Repaint(); },
+              [&s, grid] { return s.GridColour == grid; });
+        c.Add(Id::SelBlack + code, selColours[code], {}, [this, frame] { settings_.SelColour = frame; Repaint(); },
+              [&s, frame] { return s.SelColour == frame; });
     }
     c.Add(Id::ShowSolution, "&Show solution\tCtrl+S", Ctrl(Qt::Key_S), [this] { ShowSolution(); });
     c.Add(Id::SolveForMe, "Sol&ve for me", {}, [this] { session_.SolveForMe(); });
@@ -66,15 +61,14 @@ void MainFrame::BuildCommands()
             toolbarPlace_.Shown = false;
         return toolbar_ && !toolbar_->isHidden();
     });
-    for (int n = GameSettings::MinDimension; n <= GameSettings::MaxDimension; ++n) {
+    for (int n = Position::MinN; n <= Position::MaxN; ++n) {
         c.Add(Id::SizeFor(n), QStringLiteral("%1 x %1").arg(n), {}, [this, n] { SetDimension(n); },
               [&s, n] { return s.Dimension == n; });
     }
-    c.Add(Id::ModeTileSwap, "Tile swap", {}, [this] { SetPuzzleMode(0); },
-          [&s] { return s.PuzzleMode == 0; });
-    c.Add(Id::ModeSlider, "Slider puzzle", {}, [this] { SetPuzzleMode(1); },
-          [&s] { return s.PuzzleMode == 1; });
-    c.Add(Id::Sound, "Sound", {}, [this] { Flip(settings_.Sound); }, [&s] { return s.Sound != 0; });
+    for (const auto& [id, mode, text] : {std::tuple{Id::ModeTileSwap, GameMode::TileSwap, "Tile swap"},
+                                         std::tuple{Id::ModeSlider, GameMode::Slider, "Slider puzzle"}})
+        c.Add(id, text, {}, [this, mode] { SetPuzzleMode(mode); }, [&s, mode] { return s.PuzzleMode == mode; });
+    c.Add(Id::Sound, "Sound", {}, [this] { settings_.Sound = !settings_.Sound; }, [&s] { return s.Sound; });
     c.Add(Id::Help, "Help", {}, [this] { OpenHelpBook(programFolder_); });
     c.Add(Id::About, "&About", {}, [this] { ShowAboutBox(this); });
 
@@ -129,10 +123,10 @@ void MainFrame::SetDimension(int n)
 }
 
 // Even the mode already set restarts the game.
-void MainFrame::SetPuzzleMode(int mode)
+void MainFrame::SetPuzzleMode(GameMode mode)
 {
     settings_.PuzzleMode = mode;
-    session_.StartGame(StartRoute::Mode, settings_.Dimension, Mode());
+    session_.StartGame(StartRoute::Mode, settings_.Dimension, mode);
 }
 
 void MainFrame::OnToolbar()

@@ -476,13 +476,13 @@ TEST_F(MainFrameTest, TogglesStayZeroOrOneAndCheckMarksFollowTheSettings)
 {
     auto frame = Start();
     CommandTable& commands = frame->Commands();
-    for (int expected : {0, 1, 0}) {
+    for (bool expected : {false, true, false}) {
         commands.Dispatch(Id::Grid);
         commands.Dispatch(Id::Sound);
         EXPECT_EQ(frame->Settings().Grid, expected);
         EXPECT_EQ(frame->Settings().Sound, expected);
-        EXPECT_EQ(commands.Action(Id::Grid)->isChecked(), expected == 1);
-        EXPECT_EQ(commands.Action(Id::Sound)->isChecked(), expected == 1);
+        EXPECT_EQ(commands.Action(Id::Grid)->isChecked(), expected);
+        EXPECT_EQ(commands.Action(Id::Sound)->isChecked(), expected);
     }
     commands.Dispatch(Id::GridRed);
     commands.Dispatch(Id::SelBlack);

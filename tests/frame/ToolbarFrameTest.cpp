@@ -115,13 +115,13 @@ TEST_F(ToolbarFrameTest, AFloatingToolbarTakesNoRoomUntilItIsDockedAgain)
 TEST_F(ToolbarFrameTest, ButtonsFollowTheWindowsCommands)
 {
     QToolButton* grid = toolbar->ButtonFor(CommandId::Grid);
-    const int gridBefore = frame->Settings().Grid;
-    EXPECT_EQ(grid->isChecked(), gridBefore != 0);
+    const bool gridBefore = frame->Settings().Grid;
+    EXPECT_EQ(grid->isChecked(), gridBefore);
     QTest::mouseClick(grid, Qt::LeftButton);
-    EXPECT_EQ(frame->Settings().Grid, 1 - gridBefore);
-    EXPECT_EQ(grid->isChecked(), frame->Settings().Grid != 0);
+    EXPECT_EQ(frame->Settings().Grid, !gridBefore);
+    EXPECT_EQ(grid->isChecked(), frame->Settings().Grid);
     Issue(CommandId::Grid);
-    EXPECT_EQ(grid->isChecked(), gridBefore != 0) << "the menu's Grid moves the button too";
+    EXPECT_EQ(grid->isChecked(), gridBefore) << "the menu's Grid moves the button too";
 
     frame->Menus().SetNewCommandStyle(true);
     EXPECT_TRUE(toolbar->NewDropDown());
