@@ -32,7 +32,10 @@ void BoardView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const ShownBoard board = Shown();
-    PaintBoard(painter, event->rect(), board, shown_.Arranged(board, picture_, look_()));
+    BoardLook look = look_();
+    look.ButtonFace = palette().color(QPalette::Button);
+    look.ButtonShadow = palette().color(QPalette::Dark);
+    PaintBoard(painter, event->rect(), board, shown_.Arranged(board, picture_, look));
 }
 
 // Every press counts, however quickly it follows the last: a double click arrives here too.

@@ -14,6 +14,7 @@ class Picture;
 class BoardView : public QWidget {
     Q_OBJECT
 public:
+    // The options of the look; the view adds the desktop's button colours for the hole.
     using LookSource = std::function<BoardLook()>;
 
     BoardView(const GameSession& session, const Picture& picture, LookSource look,

@@ -8,6 +8,7 @@
 #include "SolutionWindow.h"
 
 #include <QDir>
+#include <QMessageBox>
 #include <QScreen>
 #include <algorithm>
 
@@ -34,6 +35,12 @@ void PlaceBeside(QWidget* window, const QWidget* mainWindow)
 }
 
 } // namespace
+
+void ShowGameMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tilora"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
 
 void ShowCongratulations(QWidget* parent, Profile& profile, const GameResult& result)
 {

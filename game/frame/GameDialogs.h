@@ -11,6 +11,8 @@ class Picture;
 // The dialogs the main window opens, behind plain calls so that the frame's command handlers
 // read as the commands do. The modal ones return when the dialog has closed.
 
+// A plain message with an OK button, the game's name as its caption.
+void ShowGameMessage(QWidget* parent, const QString& text);
 void ShowCongratulations(QWidget* parent, Profile& profile, const GameResult& result);
 void ShowScoreboards(QWidget* parent, Profile& profile);
 void ShowAboutBox(QWidget* parent);

@@ -177,6 +177,23 @@ void GameToolbar::CheckPlace()
         return;
     lastDock = dock;
     emit PlaceChanged(dock);
+    if (place.MoveTo(dock))
+        emit RoomChanged();
+}
+
+void GameToolbar::ToggleShown()
+{
+    const bool show = isHidden();
+    setVisible(show);
+    if (place.SetShown(show))
+        emit RoomChanged();
+}
+
+bool GameToolbar::CheckShown()
+{
+    if (isHidden())
+        place.Shown = false;
+    return !isHidden();
 }
 
 bool GameToolbar::event(QEvent* event)

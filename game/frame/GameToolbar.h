@@ -16,7 +16,8 @@ class QToolButton;
 // The main window's toolbar: seven 32 x 32 picture buttons for the most used commands, two of
 // which drop down a menu. Its buttons and drop-down items are the frame's own command actions, so
 // menus and toolbar never disagree in text or check mark. It may be docked at the top or the bottom or float, and it
-// reports each change of place so the frame can grow or shrink around the board.
+// tells the frame whenever it starts or stops taking room, so the window can grow or shrink
+// around the board.
 class GameToolbar : public QToolBar {
     Q_OBJECT
 public:
@@ -29,6 +30,12 @@ public:
 
     // Where the toolbar is now: DockTop, DockBottom or DockFloating.
     int CurrentDock() const;
+    // Whether it is shown and where it came to rest last.
+    const ToolbarPlacement& Placement() const { return place; }
+    // The frame's Toolbar command: shows a hidden toolbar, hides a shown one.
+    void ToggleShown();
+    // True while shown; a floating toolbar closed by its own close box is noticed here.
+    bool CheckShown();
 
     // The picture strip the buttons were cut from.
     QString StripPath() const { return stripPath; }
@@ -41,6 +48,8 @@ public:
 signals:
     // The toolbar has come to rest in another place (DockTop, DockBottom or DockFloating).
     void PlaceChanged(int dock);
+    // The toolbar started or stopped taking room in the window.
+    void RoomChanged();
 
 protected:
     bool event(QEvent* event) override;
@@ -62,4 +71,5 @@ private:
     QMenu* newMenu = nullptr;
     QString stripPath;
     int lastDock = DockTop;
+    ToolbarPlacement place;
 };

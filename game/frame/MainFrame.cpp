@@ -47,7 +47,10 @@ MainFrame::MainFrame(MainFrameOptions options)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
 
-    view_ = new BoardView(session_, puzzle_.Current(), [this] { return CurrentLook(); }, this);
+    view_ = new BoardView(session_, puzzle_.Current(), [this] {
+        return BoardLook{settings_.Grid ? 1 : 0, static_cast<int>(settings_.GridColour),
+                         static_cast<int>(settings_.SelColour)};
+    }, this);
     setCentralWidget(view_);
     connect(view_, &BoardView::CellPressed, this,
             [this](int column, int row) { session_.Click({column, row}); });
@@ -81,9 +84,15 @@ void MainFrame::CreateToolbar()
     // The board jumps to its new place at once when the toolbar moves, as the window does.
     setAnimated(false);
     addToolBar(Qt::TopToolBarArea, toolbar_);
-    connect(toolbar_, &GameToolbar::PlaceChanged, this, &MainFrame::UpdateToolbarDock);
+    // The window's layout keeps it exactly around the menu, the docked toolbar and the board, so
+    // it grows or shrinks by the toolbar's room as soon as the layout is brought up to date.
+    connect(toolbar_, &GameToolbar::RoomChanged, this, [this] {
+        if (frameReady_) {
+            layout()->activate();
+            Repaint();
+        }
+    });
     connect(menus_, &GameMenus::NewCommandStyleChanged, toolbar_, &GameToolbar::SetNewDropDown);
-    toolbarPlace_ = ToolbarPlacement{};
 }
 
 void MainFrame::NewPuzzle(bool random, StartRoute route)
@@ -106,20 +115,8 @@ void MainFrame::FitBoardToScreen(const ScreenLimits& limits)
     const BoardSize size = FitBoard(NaturalPixels(picture.GetWidth(), view_->logicalDpiX()),
                                     NaturalPixels(picture.GetHeight(), view_->logicalDpiY()),
                                     settings_.Dimension, limits, measures_.MenuHeight,
-                                    toolbarPlace_.Shown, toolbarAllowance_);
+                                    toolbar_->Placement().Shown, toolbarAllowance_);
     view_->SetBoardSize(QSize(size.Width, size.Height));
-}
-
-BoardLook MainFrame::CurrentLook() const
-{
-    BoardLook look;
-    look.Grid = settings_.Grid ? 1 : 0;
-    look.GridColour = static_cast<int>(settings_.GridColour);
-    look.SelColour = static_cast<int>(settings_.SelColour);
-    const QPalette palette = QApplication::palette();
-    look.ButtonFace = palette.color(QPalette::Button);
-    look.ButtonShadow = palette.color(QPalette::Dark);
-    return look;
 }
 
 void MainFrame::Repaint()

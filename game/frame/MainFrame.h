@@ -17,8 +17,6 @@
 class BoardView;
 class GameMenus;
 class Profile;
-class QMenu;
-struct BoardLook;
 
 // Where the frame gets what it would otherwise take from the machine; tests supply their own.
 struct MainFrameOptions {
@@ -37,21 +35,18 @@ public:
     explicit MainFrame(MainFrameOptions options = {});
     ~MainFrame() override;
 
-    const QString& ProgramFolder() const { return programFolder_; }
     bool FrameReady() const { return frameReady_; }
     GameSettings& Settings() { return settings_; }
     GameSession& Session() { return session_; }
     const PictureSource& Source() const { return puzzle_.Source(); }
-    const Picture& CurrentPicture() const { return puzzle_.Current(); }
     BoardView* View() const { return view_; }
     CommandTable& Commands() { return commands_; }
     GameMenus& Menus() { return *menus_; }
 
-    // Toolbar state: shown, dock 1 top / 2 bottom / 3 floating, allowance = height + 12.
+    // Toolbar state: shown, and dock 1 top / 2 bottom / 3 floating.
     GameToolbar* Toolbar() const { return toolbar_; }
-    bool ToolbarShown() const { return toolbarPlace_.Shown; }
-    int ToolbarDock() const { return toolbarPlace_.Dock; }
-    int ToolbarAllowance() const { return toolbarAllowance_; }
+    bool ToolbarShown() const { return toolbar_->Placement().Shown; }
+    int ToolbarDock() const { return toolbar_->Placement().Dock; }
 
     void ShowSolution();
     void CloseSolution();
@@ -72,7 +67,6 @@ private:
     // then the session's new game.
     void NewPuzzle(bool random, StartRoute route);
     void FitBoardToScreen(const ScreenLimits& limits);
-    BoardLook CurrentLook() const;
 
     // What the session reports.
     void Moved(const Move& move, const Position& before, const Position& after) override;
@@ -81,15 +75,8 @@ private:
     void PlaySound(const char* name);
 
     // Commands
-    void OnNew();
     void OnFromThisZip();
     void OnOpen();
-    void OnExit();
-    void SetDimension(int n);
-    void SetPuzzleMode(GameMode mode);
-    void OnToolbar();
-    void UpdateToolbarDock(int dock);
-    void AdjustWindowForToolbar();
 
     std::unique_ptr<Profile> ownProfile_;
     Profile* profile_ = nullptr;
@@ -108,7 +95,6 @@ private:
     QPointer<QWidget> solution_;
 
     bool frameReady_ = false;
-    ToolbarPlacement toolbarPlace_;
     int toolbarAllowance_ = 0;
     FrameMeasures measures_;
 };

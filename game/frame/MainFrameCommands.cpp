@@ -5,8 +5,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLayout>
-#include <QMessageBox>
 #include <tuple>
 
 namespace {
@@ -33,11 +31,16 @@ void MainFrame::BuildCommands()
 {
     CommandTable& c = commands_;
     GameSettings& s = settings_;
-    c.Add(Id::New, "&New\tCtrl+N", Ctrl(Qt::Key_N), [this] { OnNew(); });
-    c.Add(Id::FromFolder, "From folder", {}, [this] { OnNew(); });
+    const auto onNew = [this] {
+        CloseSolution();
+        NewPuzzle(true, StartRoute::New);
+    };
+    c.Add(Id::New, "&New\tCtrl+N", Ctrl(Qt::Key_N), onNew);
+    c.Add(Id::FromFolder, "From folder", {}, onNew);
     c.Add(Id::FromThisZip, "From Zip archive", {}, [this] { OnFromThisZip(); });
     c.Add(Id::Open, "&Open\tCtrl+O", Ctrl(Qt::Key_O), [this] { OnOpen(); });
-    c.Add(Id::Exit, "E&xit", {}, [this] { OnExit(); });
+    // Exit saves and ends the program just as the window's close box does.
+    c.Add(Id::Exit, "E&xit", {}, [this] { close(); });
     c.Add(Id::Jumble, "&Jumble\tCtrl+J", Ctrl(Qt::Key_J),
           [this] { session_.StartGame(StartRoute::Jumble, settings_.Dimension, settings_.PuzzleMode); });
     c.Add(Id::Grid, "&Grid\tCtrl+G", Ctrl(Qt::Key_G), [this] { settings_.Grid = !settings_.Grid; Repaint(); },
@@ -55,19 +58,22 @@ void MainFrame::BuildCommands()
     c.Add(Id::ShowSolution, "&Show solution\tCtrl+S", Ctrl(Qt::Key_S), [this] { ShowSolution(); });
     c.Add(Id::SolveForMe, "Sol&ve for me", {}, [this] { session_.SolveForMe(); });
     c.Add(Id::Scoreboard, "Scoreboard", {}, [this] { ShowScoreboards(this, *profile_); });
-    c.Add(Id::Toolbar, "&Toolbar", {}, [this] { OnToolbar(); }, [this] {
-        // A floating toolbar closed by its own close box is noticed here.
-        if (toolbar_ && toolbar_->isHidden())
-            toolbarPlace_.Shown = false;
-        return toolbar_ && !toolbar_->isHidden();
-    });
+    c.Add(Id::Toolbar, "&Toolbar", {}, [this] { toolbar_->ToggleShown(); },
+          [this] { return toolbar_ && toolbar_->CheckShown(); });
     for (int n = Position::MinN; n <= Position::MaxN; ++n) {
-        c.Add(Id::SizeFor(n), QStringLiteral("%1 x %1").arg(n), {}, [this, n] { SetDimension(n); },
-              [&s, n] { return s.Dimension == n; });
+        // Even the size already set rebuilds and re-jumbles the puzzle.
+        c.Add(Id::SizeFor(n), QStringLiteral("%1 x %1").arg(n), {}, [this, n] {
+            settings_.Dimension = n;
+            NewPuzzle(false, StartRoute::Size);
+        }, [&s, n] { return s.Dimension == n; });
     }
     for (const auto& [id, mode, text] : {std::tuple{Id::ModeTileSwap, GameMode::TileSwap, "Tile swap"},
                                          std::tuple{Id::ModeSlider, GameMode::Slider, "Slider puzzle"}})
-        c.Add(id, text, {}, [this, mode] { SetPuzzleMode(mode); }, [&s, mode] { return s.PuzzleMode == mode; });
+        // Even the mode already set restarts the game.
+        c.Add(id, text, {}, [this, mode] {
+            settings_.PuzzleMode = mode;
+            session_.StartGame(StartRoute::Mode, settings_.Dimension, mode);
+        }, [&s, mode] { return s.PuzzleMode == mode; });
     c.Add(Id::Sound, "Sound", {}, [this] { settings_.Sound = !settings_.Sound; }, [&s] { return s.Sound; });
     c.Add(Id::Help, "Help", {}, [this] { OpenHelpBook(programFolder_); });
     c.Add(Id::About, "&About", {}, [this] { ShowAboutBox(this); });
@@ -77,24 +83,13 @@ void MainFrame::BuildCommands()
         addAction(action);
 }
 
-void MainFrame::OnNew()
-{
-    CloseSolution();
-    NewPuzzle(true, StartRoute::New);
-}
-
 void MainFrame::OnFromThisZip()
 {
     CloseSolution();
     if (!puzzle_.FromArchive() || puzzle_.Source().ZipCount < 1)
         return;
-    if (!puzzle_.ChooseAnotherMember()) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tilora"),
-                        QStringLiteral("There is only 1 picture in this zip file!"),
-                        QMessageBox::Ok, this);
-        box.exec();
-        return;
-    }
+    if (!puzzle_.ChooseAnotherMember())
+        return ShowGameMessage(this, QStringLiteral("There is only 1 picture in this zip file!"));
     NewPuzzle(false, StartRoute::FromThisZip);
 }
 
@@ -109,46 +104,3 @@ void MainFrame::OnOpen()
     NewPuzzle(false, StartRoute::Open);
 }
 
-void MainFrame::OnExit()
-{
-    SaveSettings();
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-}
-
-// Even the size already set rebuilds and re-jumbles the puzzle.
-void MainFrame::SetDimension(int n)
-{
-    settings_.Dimension = n;
-    NewPuzzle(false, StartRoute::Size);
-}
-
-// Even the mode already set restarts the game.
-void MainFrame::SetPuzzleMode(GameMode mode)
-{
-    settings_.PuzzleMode = mode;
-    session_.StartGame(StartRoute::Mode, settings_.Dimension, mode);
-}
-
-void MainFrame::OnToolbar()
-{
-    const bool show = toolbar_->isHidden();
-    toolbar_->setVisible(show);
-    if (toolbarPlace_.SetShown(show))
-        AdjustWindowForToolbar();
-}
-
-void MainFrame::UpdateToolbarDock(int dock)
-{
-    if (toolbarPlace_.MoveTo(dock))
-        AdjustWindowForToolbar();
-}
-
-// The window's layout keeps it exactly around the menu, the docked toolbar and the board, so
-// the window grows or shrinks by the toolbar's room as soon as the layout is brought up to date.
-void MainFrame::AdjustWindowForToolbar()
-{
-    if (!frameReady_)
-        return;
-    layout()->activate();
-    Repaint();
-}
