@@ -39,7 +39,6 @@ enum : int {
     Toolbar = 59392,
 };
 constexpr int SizeFor(int n) { return 40008 + n; }
-constexpr int SizeOf(int command) { return command - 40008; }
 } // namespace CommandId
 
 // The one place commands are dispatched from: command number -> action (the item's text and
