@@ -4,7 +4,9 @@
 // cell, is measured beside it.
 #include "BoardPainter.h"
 #include "Picture.h"
-#include "PuzzleBoard.h"
+#include "Jumble.h"
+#include "Move.h"
+#include "RandomSource.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -55,23 +57,19 @@ BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMicrosecond);
 void BM_FullBoardPaint(benchmark::State& state)
 {
     static const Picture picture = LargePicture();
-    PuzzleBoard board;
-    board.SetN(10);
-    board.SetSize(BoardWidth, BoardHeight);
-    board.Jumble();
-    board.SelectOrSwap(3, 4);
+    CLibraryRandom random;
+    Position position = Jumble(10, GameMode::TileSwap, random);
     BoardLook look;
     BoardPicture shown;
-    shown.Tiles(picture, board.N(), BoardWidth, BoardHeight);  // once a puzzle
+    shown.Tiles(picture, 10, BoardWidth, BoardHeight);  // once a puzzle
     QImage target(BoardWidth, BoardHeight, QImage::Format_RGB32);
     int step = 0;
     for (auto _ : state) {
         // Every paint follows a click: two cells change places.
         const int a = step++ % 100;
         const int b = (a + 37) % 100;
-        const int tile = board.Cell(a % 10, a / 10);
-        board.SetCell(a % 10, a / 10, board.Cell(b % 10, b / 10));
-        board.SetCell(b % 10, b / 10, tile);
+        position = *Apply(position, Move::Swap({a % 10, a / 10}, {b % 10, b / 10}));
+        const ShownBoard board{position, Cell{3, 4}, BoardWidth, BoardHeight};
         QPainter painter(&target);
         PaintBoard(painter, target.rect(), board, shown.Arranged(board, picture, look));
         painter.end();
@@ -84,20 +82,16 @@ BENCHMARK(BM_FullBoardPaint)->Unit(benchmark::kMicrosecond);
 void BM_RearrangedBoardPaint(benchmark::State& state)
 {
     static const Picture picture = LargePicture();
-    PuzzleBoard boards[2];
-    for (PuzzleBoard& board : boards) {
-        board.SetN(10);
-        board.SetSize(BoardWidth, BoardHeight);
-    }
-    boards[0].FillSolved();
-    boards[1].Jumble();
+    CLibraryRandom random;
+    const Position positions[2] = {Position::Solved(10, GameMode::TileSwap),
+                                   Jumble(10, GameMode::TileSwap, random)};
     BoardLook look;
     BoardPicture shown;
     shown.Tiles(picture, 10, BoardWidth, BoardHeight);
     QImage target(BoardWidth, BoardHeight, QImage::Format_RGB32);
     int step = 0;
     for (auto _ : state) {
-        const PuzzleBoard& board = boards[step++ % 2];
+        const ShownBoard board{positions[step++ % 2], std::nullopt, BoardWidth, BoardHeight};
         QPainter painter(&target);
         PaintBoard(painter, target.rect(), board, shown.Arranged(board, picture, look));
         painter.end();

@@ -2,7 +2,6 @@
 
 #include "OffscreenSurface.h"
 #include "Picture.h"
-#include "PuzzleBoard.h"
 
 #include <QPainter>
 #include <optional>
@@ -41,28 +40,28 @@ void DrawHole(QPainter& painter, const QRect& cell, const BoardLook& look)
 // The grid has lines at 0, tw, ..., (N-1)tw and W-1 across, the same down, so the right and
 // bottom edges close. Each cell carries its own share: its left and top lines, and in the last
 // column or row the closing line too.
-void DrawCellGrid(QPainter& painter, const PuzzleBoard& board, const QRect& cell, int column,
+void DrawCellGrid(QPainter& painter, const ShownBoard& board, const QRect& cell, int column,
                   int row, const QColor& colour)
 {
     painter.fillRect(cell.left(), cell.top(), 1, cell.height(), colour);
     painter.fillRect(cell.left(), cell.top(), cell.width(), 1, colour);
     if (column == board.N() - 1)
-        painter.fillRect(board.Width() - 1, cell.top(), 1, cell.height(), colour);
+        painter.fillRect(board.Width - 1, cell.top(), 1, cell.height(), colour);
     if (row == board.N() - 1)
-        painter.fillRect(cell.left(), board.Height() - 1, cell.width(), 1, colour);
+        painter.fillRect(cell.left(), board.Height - 1, cell.width(), 1, colour);
 }
 
 // What the grid looks like on this board now: no grid, or the colour of its lines.
-std::optional<QRgb> GridOf(const PuzzleBoard& board, const BoardLook& look)
+std::optional<QRgb> GridOf(const ShownBoard& board, const BoardLook& look)
 {
-    if (look.Grid == 0 || board.IsSolved())
+    if (look.Grid == 0 || IsSolved(board.Arrangement))
         return std::nullopt;
     return GridColourFor(look.GridColour).rgb();
 }
 
 // The outline covers (x0, y0) to (x0 + w, y0 + h); in the last column or row it is one pixel
 // narrower or shorter, so that it stays inside the board.
-void DrawSelection(QPainter& painter, const PuzzleBoard& board, int column, int row,
+void DrawSelection(QPainter& painter, const ShownBoard& board, int column, int row,
                    const QColor& colour)
 {
     const int n = board.N();
@@ -118,12 +117,12 @@ void BoardPicture::ForgetArrangement()
     arranged_ = QImage();
 }
 
-std::optional<BoardPicture::Frame> BoardPicture::FrameOf(const PuzzleBoard& board,
+std::optional<BoardPicture::Frame> BoardPicture::FrameOf(const ShownBoard& board,
                                                          const BoardLook& look)
 {
-    if (!board.HasSelection())
+    if (!board.Selection)
         return std::nullopt;
-    return Frame{board.SelectedColumn(), board.SelectedRow(),
+    return Frame{board.Selection->Column, board.Selection->Row,
                  SelectionColourFor(look.SelColour).rgb()};
 }
 
@@ -135,10 +134,10 @@ void BoardPicture::ForgetCellsUnder(const Frame& frame, int n)
             shown_[x][y] = Unknown;
 }
 
-const QImage& BoardPicture::Arranged(const PuzzleBoard& board, const Picture& picture,
+const QImage& BoardPicture::Arranged(const ShownBoard& board, const Picture& picture,
                                      const BoardLook& look)
 {
-    Tiles(picture, board.N(), board.Width(), board.Height());
+    Tiles(picture, board.N(), board.Width, board.Height);
     const std::optional<QRgb> grid = GridOf(board, look);
     if (look.ButtonFace.rgb() != holeFace_ || look.ButtonShadow.rgb() != holeShadow_
         || grid != grid_)
@@ -154,7 +153,7 @@ const QImage& BoardPicture::Arranged(const PuzzleBoard& board, const Picture& pi
                 cell = Unknown;
         framed_.reset();
     }
-    if (board.Width() < board.N() || board.Height() < board.N())
+    if (board.Width < board.N() || board.Height < board.N())
         return arranged_;
     const std::optional<Frame> frame = FrameOf(board, look);
     if (framed_ && framed_ != frame)
@@ -163,7 +162,7 @@ const QImage& BoardPicture::Arranged(const PuzzleBoard& board, const Picture& pi
     std::optional<QPainter> painter;
     for (int x = 0; x < board.N(); ++x) {
         for (int y = 0; y < board.N(); ++y) {
-            if (shown_[x][y] == board.Cell(x, y))
+            if (shown_[x][y] == board.Arrangement.At(x, y))
                 continue;
             if (!painter) {
                 painter.emplace(&arranged_);
@@ -182,15 +181,15 @@ const QImage& BoardPicture::Arranged(const PuzzleBoard& board, const Picture& pi
     return arranged_;
 }
 
-void BoardPicture::DrawCell(QPainter& painter, const PuzzleBoard& board, int column, int row,
+void BoardPicture::DrawCell(QPainter& painter, const ShownBoard& board, int column, int row,
                             const BoardLook& look)
 {
     const int n = board.N();
     const int tw = board.TileWidth();
     const int th = board.TileHeight();
-    const int tile = board.Cell(column, row);
+    const int tile = board.Arrangement.At(column, row);
     const QRect cell(column * tw, row * th, tw, th);
-    if (tile == PuzzleBoard::Hole)
+    if (tile == Position::Hole)
         DrawHole(painter, cell, look);
     else if (tile >= 0 && tile < n * n)
         painter.drawImage(cell.topLeft(), tiles_, QRect((tile % n) * tw, (tile / n) * th, tw, th));
@@ -201,14 +200,14 @@ void BoardPicture::DrawCell(QPainter& painter, const PuzzleBoard& board, int col
     shown_[column][row] = tile;
 }
 
-void PaintBoard(QPainter& target, const QRect& area, const PuzzleBoard& board,
+void PaintBoard(QPainter& target, const QRect& area, const ShownBoard& board,
                 const QImage& arranged)
 {
-    if (board.Width() < board.N() || board.Height() < board.N())
+    if (board.Width < board.N() || board.Height < board.N())
         return;
     // The kept image is the off-screen picture of the board: nothing is drawn over it, so the
     // surface copies it to the window without copying it first.
-    OffscreenSurface surface(target, area & QRect(0, 0, board.Width(), board.Height()), arranged);
+    OffscreenSurface surface(target, area & QRect(0, 0, board.Width, board.Height), arranged);
     surface.SetMargins(0, 0, 0, 0);
     surface.End();
 }

@@ -1,13 +1,27 @@
 #pragma once
 
+#include "Position.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRect>
 #include <optional>
 
 class Picture;
-class PuzzleBoard;
 class QPainter;
+
+// What a paint shows of the game: the arrangement, the selected cell and the board's size in
+// pixels (multiples of N once a puzzle is set up).
+struct ShownBoard {
+    const Position& Arrangement;
+    std::optional<Cell> Selection;
+    int Width = 0;
+    int Height = 0;
+
+    int N() const { return Arrangement.N(); }
+    int TileWidth() const { return Width / N(); }
+    int TileHeight() const { return Height / N(); }
+};
 
 // The options and system colours a board paint reads.
 struct BoardLook {
@@ -26,7 +40,7 @@ struct BoardLook {
 class BoardPicture {
 public:
     const QImage& Tiles(const Picture& picture, int n, int width, int height);
-    const QImage& Arranged(const PuzzleBoard& board, const Picture& picture, const BoardLook& look);
+    const QImage& Arranged(const ShownBoard& board, const Picture& picture, const BoardLook& look);
 
 private:
     static constexpr int Unknown = -2;
@@ -36,11 +50,11 @@ private:
         QRgb Colour;
         bool operator==(const Frame&) const = default;
     };
-    static std::optional<Frame> FrameOf(const PuzzleBoard& board, const BoardLook& look);
+    static std::optional<Frame> FrameOf(const ShownBoard& board, const BoardLook& look);
     void Cut(const Picture& picture, int n, int width, int height);
     void ForgetCellsUnder(const Frame& frame, int n);
     void ForgetArrangement();
-    void DrawCell(QPainter& painter, const PuzzleBoard& board, int column, int row,
+    void DrawCell(QPainter& painter, const ShownBoard& board, int column, int row,
                   const BoardLook& look);
 
     QImage tiles_;
@@ -58,7 +72,7 @@ private:
 
 // Shows the board in target: the off-screen image kept by BoardPicture::Arranged for this board
 // is copied to target in one step. area is the part of target being painted.
-void PaintBoard(QPainter& target, const QRect& area, const PuzzleBoard& board,
+void PaintBoard(QPainter& target, const QRect& area, const ShownBoard& board,
                 const QImage& arranged);
 
 QColor GridColourFor(int gridColour);

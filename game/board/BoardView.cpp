@@ -1,14 +1,15 @@
 #include "BoardView.h"
 
-#include "PuzzleBoard.h"
+#include "BoardGeometry.h"
+#include "GameSession.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
-BoardView::BoardView(const PuzzleBoard& board, const Picture& picture, LookSource look,
+BoardView::BoardView(const GameSession& session, const Picture& picture, LookSource look,
                      QWidget* parent)
-    : QWidget(parent), board_(board), picture_(picture), look_(std::move(look))
+    : QWidget(parent), session_(session), picture_(picture), look_(std::move(look))
 {
     // Every pixel is painted by the board itself, from an off-screen image.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -16,16 +17,25 @@ BoardView::BoardView(const PuzzleBoard& board, const Picture& picture, LookSourc
     setCursor(Qt::ArrowCursor);
 }
 
-void BoardView::FitToBoard()
+void BoardView::SetBoardSize(const QSize& size)
 {
-    setFixedSize(qMax(board_.Width(), 1), qMax(board_.Height(), 1));
+    size_ = size;
+    setFixedSize(qMax(size.width(), 1), qMax(size.height(), 1));
+}
+
+ShownBoard BoardView::Shown() const
+{
+    return ShownBoard{session_.Current(), session_.Selection(), size_.width(), size_.height()};
 }
 
 void BoardView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const BoardLook look = look_();
-    PaintBoard(painter, event->rect(), board_, shown_.Arranged(board_, picture_, look));
+    const ShownBoard board = Shown();
+    BoardLook look = look_();
+    look.ButtonFace = palette().color(QPalette::Button);
+    look.ButtonShadow = palette().color(QPalette::Dark);
+    PaintBoard(painter, event->rect(), board, shown_.Arranged(board, picture_, look));
 }
 
 // Every press counts, however quickly it follows the last: a double click arrives here too.
@@ -34,5 +44,7 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint at = event->position().toPoint();
-    emit BoardPressed(at.x(), at.y());
+    const int n = session_.Current().N();
+    if (const auto cell = CellAtPixel(at.x(), at.y(), size_.width(), size_.height(), n))
+        emit CellPressed(cell->Column, cell->Row);
 }

@@ -1,91 +1,63 @@
 #include "PuzzleSetup.h"
 
-#include "Picture.h"
+#include "PictureExtensions.h"
 #include "PictureFinder.h"
-#include "PictureSource.h"
-#include "ZipPictureArchive.h"
+#include "PictureLoading.h"
+#include "RandomSource.h"
 
-#include <cstdlib>
-
-namespace {
-
-const char* const PicturePatterns[] = {"*.bmp", "*.gif", "*.jpg", "*.jpeg", "*.zip"};
-
-bool LoadArchivePicture(PictureSource& source, bool random, Picture& picture,
-                        ZipPictureArchive& archive)
-{
-    if (!archive.Open(source.Path))
-        return false;
-    source.ZipCount = archive.GetCount();
-    if (source.ZipCount < 1) {
-        archive.Close();
-        return false;
-    }
-    if (!archive.GoToFirstPicture())
-        return false;
-    // A number from outside the archive (a stale index, or one the archive no longer reaches)
-    // is taken as the nearest picture there is.
-    int k = random ? std::rand() % source.ZipCount : source.ZipIndex - 1;
-    if (k < 0)
-        k = 0;
-    if (k > source.ZipCount - 1)
-        k = source.ZipCount - 1;
-    source.ZipIndex = k + 1;
-    for (int i = 0; i < k; ++i) {
-        if (!archive.GoToNextPicture())
-            return false;
-    }
-    return archive.LoadCurrentPicture(picture);
-}
-
-} // namespace
-
-bool ChooseRandomPicture(const QString& folder, PictureSource& source)
+bool PuzzlePicture::ChooseRandomFile(const QString& folder)
 {
     PictureFinder finder;
     finder.SetRoot(folder);
     finder.ClearFiles();
-    for (const char* pattern : PicturePatterns)
-        finder.AddFiles(QString::fromLatin1(pattern));
+    for (const QString& pattern : PictureAndArchivePatterns())
+        finder.AddFiles(pattern);
     if (finder.Files().empty())
         return false;
-    if (const auto chosen = finder.PickRandom(source.Path))
-        source.Path = *chosen;
+    if (const auto chosen = finder.PickRandom(source_.Path))
+        source_.Path = *chosen;
     return true;
 }
 
-bool LoadSourcePicture(PictureSource& source, bool random, Picture& picture,
-                       ZipPictureArchive& archive)
+bool PuzzlePicture::Load(bool random, const QString& folder)
 {
-    const bool loaded = IsArchivePath(source.Path)
-                            ? LoadArchivePicture(source, random, picture, archive)
-                            : picture.LoadFromFile(source.Path);
-    if (loaded)
-        source.BuiltIn = false;
+    bool loaded = false;
+    if (!random || ChooseRandomFile(folder)) {
+        PictureSource wanted = PictureSource::ForPath(source_.Path, source_.ZipIndex);
+        PictureLoadOptions options;
+        options.RandomMember = random ? &random_ : nullptr;
+        loaded = LoadPicture(wanted, picture_, archive_, options) == PictureLoad::Loaded;
+        source_ = wanted;
+    }
+    if (!loaded) {
+        source_.Type = PictureSource::Kind::BuiltIn;
+        LoadPicture(source_, picture_, archive_);
+    }
     return loaded;
 }
 
-bool LoadPuzzlePicture(bool random, const QString& folder, PictureSource& source, Picture& picture,
-                       ZipPictureArchive& archive)
+void PuzzlePicture::Choose(const QString& path, int zipIndex, int zipCount)
 {
-    if (random && !ChooseRandomPicture(folder, source))
+    source_.Path = path;
+    source_.ZipIndex = zipIndex;
+    source_.ZipCount = zipCount;
+}
+
+bool PuzzlePicture::ChooseAnotherMember()
+{
+    if (!FromArchive() || source_.ZipCount < 2)
         return false;
-    return LoadSourcePicture(source, random, picture, archive);
+    source_.ZipIndex = ChooseAnotherZipIndex(source_.ZipIndex, source_.ZipCount, random_);
+    return true;
 }
 
-bool LoadBuiltInPicture(Picture& picture, PictureSource& source)
-{
-    source.BuiltIn = true;
-    return picture.LoadFromResource(QStringLiteral("BMP"), QStringLiteral("IDR_BMP2"));
-}
-
-int ChooseAnotherZipIndex(int current, int count)
+int ChooseAnotherZipIndex(int current, int count, RandomSource& random)
 {
     if (count < 2)
         return current;
     int index = current;
     while (index == current)
-        index = std::rand() % count + 1;
+        index = random.Next() % count + 1;
     return index;
 }
 

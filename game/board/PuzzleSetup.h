@@ -1,40 +1,49 @@
 #pragma once
 
 #include "BoardFitting.h"
+#include "Picture.h"
+#include "PictureSource.h"
+#include "ZipPictureArchive.h"
 
 #include <QRect>
 #include <QString>
 
-class Picture;
-class ZipPictureArchive;
-struct PictureSource;
+class RandomSource;
 
-// The parts of a new puzzle that need no window: choosing the picture, loading it, and the
-// arithmetic of placing the window. Every failure is reported by a false result only; the caller
-// then shows the built-in picture.
+// The picture of the puzzle on show and where it came from, with the archive reader that read it
+// (it stays open until the next load). Every failure falls back to the built-in picture without a
+// word; the path is kept, so that a later reload tries it again.
+class PuzzlePicture {
+public:
+    explicit PuzzlePicture(RandomSource& random) : random_(random) {}
 
-// A random picture file or picture-holding archive of folder (not its sub-folders), never the
-// picture on show unless it is the only one. False when the folder holds none. When the only file
-// is the picture on show, source is left as it was and the result is true.
-bool ChooseRandomPicture(const QString& folder, PictureSource& source);
+    const Picture& Current() const { return picture_; }
+    const PictureSource& Source() const { return source_; }
+    // The picture on show came out of an archive (the New command then has its archive form).
+    bool FromArchive() const { return source_.Type == PictureSource::Kind::ArchiveMember; }
 
-// Loads the picture that source names into picture. An archive is read through archive, which
-// stays open: a random member when random is true, else the member numbered source.ZipIndex.
-// On success source.BuiltIn is false; source.ZipIndex and ZipCount describe the member read.
-bool LoadSourcePicture(PictureSource& source, bool random, Picture& picture,
-                       ZipPictureArchive& archive);
+    // A new puzzle's picture. Random: a picture file or picture-holding archive of folder (not its
+    // sub-folders), never the one on show unless it is the only one, and a random picture of an
+    // archive. Otherwise the current path again, an archive's numbered picture. False when the
+    // built-in picture had to be shown instead.
+    bool Load(bool random, const QString& folder);
+    // The file the player chose; loaded by the next Load(false).
+    void Choose(const QString& path, int zipIndex, int zipCount);
+    // Another picture of the archive on show, for the next Load(false); false when it has no other.
+    bool ChooseAnotherMember();
 
-// Both steps: a random choice from folder when random is true, then the load. False when the
-// caller must fall back to the built-in picture.
-bool LoadPuzzlePicture(bool random, const QString& folder, PictureSource& source, Picture& picture,
-                       ZipPictureArchive& archive);
+private:
+    bool ChooseRandomFile(const QString& folder);
 
-// The picture built into the program; the path of the last picture is kept for a later reload.
-bool LoadBuiltInPicture(Picture& picture, PictureSource& source);
+    RandomSource& random_;
+    Picture picture_;
+    ZipPictureArchive archive_;
+    PictureSource source_;
+};
 
-// Another picture number of the same archive, drawn at random from 1..count. With fewer than two
-// pictures there is no other one, and current comes back unchanged.
-int ChooseAnotherZipIndex(int current, int count);
+// Another picture number of the same archive, drawn at random from 1..count until it differs
+// from current. With fewer than two pictures there is no other one, and current comes back.
+int ChooseAnotherZipIndex(int current, int count, RandomSource& random);
 
 // The picture's size in pixels at the given pixels per inch.
 int NaturalPixels(int himetric, int pixelsPerInch);

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "Picture.h"
-
 #include <QDialog>
+#include <QImage>
 #include <QRect>
 
-struct PictureSource;
+class Picture;
+
 class QGroupBox;
 
 // A small modeless window beside the game showing the whole picture, its longer side 200 pixels,
-// while play goes on. It loads a picture of its own from the same source as the game's, so it
-// keeps showing that picture whatever the game shows later. Esc, Enter and the close box close
-// it; it deletes itself on closing and says so through closed().
+// while play goes on. It keeps its own copy of the game's decoded picture, scaled once to its
+// frame, so it goes on showing that picture whatever the game shows later. Esc, Enter and the
+// close box close it; it deletes itself on closing and says so through closed().
 class SolutionWindow : public QDialog {
     Q_OBJECT
 public:
@@ -19,10 +19,11 @@ public:
     static const QSize TemplateSize;
     static const QRect TemplateBox;
 
-    // naturalWidth and naturalHeight: the picture's size in pixels as the game shows it.
-    SolutionWindow(QWidget* parent, const PictureSource& source, int naturalWidth, int naturalHeight);
+    // naturalWidth and naturalHeight: the picture's size in pixels as the game shows it. An empty
+    // picture leaves the window at its template size with an empty frame.
+    SolutionWindow(QWidget* parent, const Picture& picture, int naturalWidth, int naturalHeight);
 
-    bool HasPicture() const { return !picture_.IsEmpty(); }
+    bool HasPicture() const { return !shown_.isNull(); }
     // Where the frame around the picture lies, in the window's own coordinates.
     QRect Box() const { return box_; }
 
@@ -35,14 +36,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // False when the start-up must end with the window left at its template size.
-    bool LoadPicture(const PictureSource& source);
-    bool LoadArchivePicture(const PictureSource& source);
-    void ShowMessage(const QString& text);
-    void FitToPicture(int naturalWidth, int naturalHeight);
+    void FitToPicture(const Picture& picture, int naturalWidth, int naturalHeight);
     void NotifyClosed();
 
-    Picture picture_;
+    QImage shown_;  // the picture as drawn inside the frame
     QGroupBox* frame_ = nullptr;
     QRect box_;
     bool closedNotified_ = false;

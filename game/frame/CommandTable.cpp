@@ -48,8 +48,6 @@ void CommandTable::Dispatch(int id)
     if (run)
         run();
     RefreshChecks();
-    if (afterCommand_)
-        afterCommand_();
 }
 
 void CommandTable::RefreshChecks()
@@ -58,9 +56,4 @@ void CommandTable::RefreshChecks()
         if (entry.Checked)
             entry.Action->setChecked(entry.Checked());
     }
-}
-
-void CommandTable::SetAfterCommand(std::function<void()> afterCommand)
-{
-    afterCommand_ = std::move(afterCommand);
 }

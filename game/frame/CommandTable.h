@@ -39,7 +39,6 @@ enum : int {
     Toolbar = 59392,
 };
 constexpr int SizeFor(int n) { return 40008 + n; }
-constexpr int SizeOf(int command) { return command - 40008; }
 } // namespace CommandId
 
 // The one place commands are dispatched from: command number -> action (the item's text and
@@ -66,8 +65,6 @@ public:
     void Dispatch(int id);
     // Sets every checkable action from its rule.
     void RefreshChecks();
-    // Called after every command, for views of the command state kept outside the actions.
-    void SetAfterCommand(std::function<void()> afterCommand);
 
 private:
     struct Entry {
@@ -77,5 +74,4 @@ private:
     };
     QObject* owner_;
     std::map<int, Entry> entries_;
-    std::function<void()> afterCommand_;
 };

@@ -4,12 +4,12 @@
 #include "CongratulationsDialog.h"
 #include "Help.h"
 #include "OpenPictureDialog.h"
-#include "PictureSource.h"
 #include "ScoreboardsDialog.h"
 #include "SolutionWindow.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QScreen>
 #include <algorithm>
 
@@ -37,6 +37,12 @@ void PlaceBeside(QWidget* window, const QWidget* mainWindow)
 
 } // namespace
 
+void ShowGameMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tilora"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 void ShowCongratulations(QWidget* parent, Profile& profile, const GameResult& result)
 {
     CongratulationsDialog dialog(parent, profile, result);
@@ -60,10 +66,10 @@ void OpenHelpBook(const QString& programFolder)
     OpenHelp(QApplication::activeWindow(), programFolder);
 }
 
-QWidget* OpenSolutionWindow(QWidget* parent, const PictureSource& source, int naturalWidth,
+QWidget* OpenSolutionWindow(QWidget* parent, const Picture& picture, int naturalWidth,
                             int naturalHeight, std::function<void()> onClosed)
 {
-    auto* window = new SolutionWindow(parent, source, naturalWidth, naturalHeight);
+    auto* window = new SolutionWindow(parent, picture, naturalWidth, naturalHeight);
     QObject::connect(window, &SolutionWindow::closed, window, std::move(onClosed));
     PlaceBeside(window, parent);
     window->show();

@@ -6,26 +6,33 @@ namespace {
 
 const GameSettings Defaults;
 
-int InRangeOr(int value, int lowest, int highest, int fallback)
+// A stored number within lowest..highest, else the default.
+template <typename Value>
+Value InRangeOr(int stored, int lowest, int highest, Value fallback)
 {
-    return value >= lowest && value <= highest ? value : fallback;
+    return stored >= lowest && stored <= highest ? static_cast<Value>(stored) : fallback;
 }
 
-// A switch is 0 or 1 whatever was stored, so that "1 - value" always toggles it.
-int AsSwitch(int value)
+int Stored(bool on)
 {
-    return value != 0 ? 1 : 0;
+    return on ? 1 : 0;
+}
+
+template <typename Code>
+int Stored(Code code)
+{
+    return static_cast<int>(code);
 }
 
 void WriteValues(Profile& profile, const GameSettings& values, const QString& folder)
 {
     const QString section = GameSettings::Section;
     profile.WriteProfileInt(section, "Dimension", values.Dimension);
-    profile.WriteProfileInt(section, "Grid", values.Grid);
-    profile.WriteProfileInt(section, "GridColour", values.GridColour);
-    profile.WriteProfileInt(section, "SelColour", values.SelColour);
-    profile.WriteProfileInt(section, "Sound", values.Sound);
-    profile.WriteProfileInt(section, "PuzzleMode", values.PuzzleMode);
+    profile.WriteProfileInt(section, "Grid", Stored(values.Grid));
+    profile.WriteProfileInt(section, "GridColour", Stored(values.GridColour));
+    profile.WriteProfileInt(section, "SelColour", Stored(values.SelColour));
+    profile.WriteProfileInt(section, "Sound", Stored(values.Sound));
+    profile.WriteProfileInt(section, "PuzzleMode", Stored(values.PuzzleMode));
     profile.WriteProfileString(section, "Folder", folder);
 }
 
@@ -44,15 +51,15 @@ void GameSettings::LoadSettings(Profile& profile)
     }
     // Stored values are checked: a board larger than its storage, or a size that divides by
     // zero, must never come out of an edited profile.
-    Dimension = InRangeOr(dimension, MinDimension, MaxDimension, Defaults.Dimension);
-    Grid = AsSwitch(profile.GetProfileInt(section, "Grid", Defaults.Grid));
-    GridColour = InRangeOr(profile.GetProfileInt(section, "GridColour", Defaults.GridColour), 0, 2,
-                           Defaults.GridColour);
-    SelColour = InRangeOr(profile.GetProfileInt(section, "SelColour", Defaults.SelColour), 0, 2,
-                          Defaults.SelColour);
-    Sound = AsSwitch(profile.GetProfileInt(section, "Sound", Defaults.Sound));
-    PuzzleMode = InRangeOr(profile.GetProfileInt(section, "PuzzleMode", Defaults.PuzzleMode), 0, 1,
-                           Defaults.PuzzleMode);
+    Dimension = InRangeOr(dimension, Position::MinN, Position::MaxN, Defaults.Dimension);
+    Grid = profile.GetProfileInt(section, "Grid", Stored(Defaults.Grid)) != 0;
+    GridColour = InRangeOr(profile.GetProfileInt(section, "GridColour", Stored(Defaults.GridColour)),
+                           0, 2, Defaults.GridColour);
+    SelColour = InRangeOr(profile.GetProfileInt(section, "SelColour", Stored(Defaults.SelColour)),
+                          0, 2, Defaults.SelColour);
+    Sound = profile.GetProfileInt(section, "Sound", Stored(Defaults.Sound)) != 0;
+    PuzzleMode = InRangeOr(profile.GetProfileInt(section, "PuzzleMode", Stored(Defaults.PuzzleMode)),
+                           0, 1, Defaults.PuzzleMode);
     Folder = profile.GetProfileString(section, "Folder", QString(""));
 }
 

@@ -38,15 +38,10 @@ protected:
     }
 };
 
-QString SizeText(int command)
-{
-    return QStringLiteral("%1 x %1").arg(CommandId::SizeOf(command));
-}
-
 }  // namespace
 
-GameToolbar::GameToolbar(QMainWindow* frame, CommandLookup commands)
-    : QToolBar(frame), frame(frame), commands(std::move(commands))
+GameToolbar::GameToolbar(QMainWindow* frame, CommandTable& commands)
+    : QToolBar(frame), frame(frame), commands(commands)
 {
     setObjectName(QStringLiteral("GameToolbar"));
     setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
@@ -73,38 +68,17 @@ GameToolbar::GameToolbar(QMainWindow* frame, CommandLookup commands)
 
 QAction* GameToolbar::AddButton(int command, const QString& toolTip)
 {
-    // The size drop-down has no command of its own; every other button stands in for the frame's.
-    QAction* action = command == CommandId::PuzzleDifficulty ? new QAction(toolTip, this)
-                                                                  : ForwardingAction(command, toolTip, this);
+    // The size drop-down has no command of its own; every other button is the frame's command.
+    QAction* action = commands.Action(command);
+    if (command == CommandId::PuzzleDifficulty || !action)
+        action = new QAction(toolTip, this);
     action->setToolTip(toolTip);
+    // The menus show the same action without the toolbar's picture.
+    action->setIconVisibleInMenu(false);
     addAction(action);
     if (auto* button = qobject_cast<QToolButton*>(widgetForAction(action)))
         button->setFixedSize(ToolbarButtonWidth, ToolbarButtonHeight);
     buttonActions[command] = action;
-    return action;
-}
-
-// An action that triggers the frame's action for `command` and shows its check mark.
-QAction* GameToolbar::ForwardingAction(int command, const QString& text, QObject* owner)
-{
-    auto* action = new QAction(text, owner);
-    QAction* target = commands ? commands(command) : nullptr;
-    if (!target)
-        return action;
-    QPointer<QAction> source(target);
-    if (source->isCheckable()) {
-        action->setCheckable(true);
-        action->setChecked(source->isChecked());
-        connect(source, &QAction::toggled, action, &QAction::setChecked);
-    }
-    connect(action, &QAction::triggered, this, [action, source] {
-        if (!source)
-            return;
-        source->trigger();
-        // Undo our own toggle when the frame kept its check mark as it was.
-        if (source && action->isCheckable())
-            action->setChecked(source->isChecked());
-    });
     return action;
 }
 
@@ -113,22 +87,30 @@ void GameToolbar::AddGap()
     addWidget(new ToolbarGap(this));
 }
 
-QMenu* GameToolbar::BuildSizeMenu()
+// A drop-down of the frame's actions, its check marks brought up to date as it opens.
+QMenu* GameToolbar::DropDownMenu(const std::vector<QAction*>& items)
 {
     auto* menu = new QMenu(this);
-    for (int command = CommandId::Size3; command <= CommandId::Size10; ++command)
-        menu->addAction(ForwardingAction(command, SizeText(command), menu));
-    connect(menu, &QMenu::aboutToShow, this, &GameToolbar::DropDownAboutToShow);
+    for (QAction* item : items)
+        if (item)
+            menu->addAction(item);
+    connect(menu, &QMenu::aboutToShow, this, [this] { commands.RefreshChecks(); });
     return menu;
 }
 
+QMenu* GameToolbar::BuildSizeMenu()
+{
+    std::vector<QAction*> sizes;
+    for (int command = CommandId::Size3; command <= CommandId::Size10; ++command)
+        sizes.push_back(commands.Action(command));
+    return DropDownMenu(sizes);
+}
+
+// The drop-down words the archive choice its own way, unlike the File menu's "From Zip archive".
 QMenu* GameToolbar::BuildNewMenu()
 {
-    auto* menu = new QMenu(this);
-    menu->addAction(ForwardingAction(CommandId::FromFolder, QStringLiteral("From folder"), menu));
-    menu->addAction(ForwardingAction(CommandId::FromThisZip, QStringLiteral("From this Zip"), menu));
-    connect(menu, &QMenu::aboutToShow, this, &GameToolbar::DropDownAboutToShow);
-    return menu;
+    return DropDownMenu({commands.Action(CommandId::FromFolder),
+                         commands.AddAlias(CommandId::FromThisZip, QStringLiteral("From this Zip"), this)});
 }
 
 void GameToolbar::SetNewDropDown(bool zip)
@@ -195,6 +177,23 @@ void GameToolbar::CheckPlace()
         return;
     lastDock = dock;
     emit PlaceChanged(dock);
+    if (place.MoveTo(dock))
+        emit RoomChanged();
+}
+
+void GameToolbar::ToggleShown()
+{
+    const bool show = isHidden();
+    setVisible(show);
+    if (place.SetShown(show))
+        emit RoomChanged();
+}
+
+bool GameToolbar::CheckShown()
+{
+    if (isHidden())
+        place.Shown = false;
+    return !isHidden();
 }
 
 bool GameToolbar::event(QEvent* event)

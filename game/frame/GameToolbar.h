@@ -1,11 +1,12 @@
 #pragma once
 
+#include "CommandTable.h"
 #include "ToolbarPlacement.h"
 
 #include <QPointer>
 #include <QToolBar>
-#include <functional>
 #include <map>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -13,17 +14,14 @@ class QMenu;
 class QToolButton;
 
 // The main window's toolbar: seven 32 x 32 picture buttons for the most used commands, two of
-// which drop down a menu. Its buttons stand in for the frame's own command actions: a click
-// triggers the frame's action, and the Grid button and the size menu show the frame's check marks,
-// so menus and toolbar never disagree. It may be docked at the top or the bottom or float, and it
-// reports each change of place so the frame can grow or shrink around the board.
+// which drop down a menu. Its buttons and drop-down items are the frame's own command actions, so
+// menus and toolbar never disagree in text or check mark. It may be docked at the top or the bottom or float, and it
+// tells the frame whenever it starts or stops taking room, so the window can grow or shrink
+// around the board.
 class GameToolbar : public QToolBar {
     Q_OBJECT
 public:
-    // The frame's action for a command number, or nullptr when the frame has none.
-    using CommandLookup = std::function<QAction*(int command)>;
-
-    GameToolbar(QMainWindow* frame, CommandLookup commands);
+    GameToolbar(QMainWindow* frame, CommandTable& commands);
 
     // The New button drops down "From folder" / "From this Zip" while the picture on show came out
     // of an archive; otherwise it starts a new puzzle at once.
@@ -32,6 +30,12 @@ public:
 
     // Where the toolbar is now: DockTop, DockBottom or DockFloating.
     int CurrentDock() const;
+    // Whether it is shown and where it came to rest last.
+    const ToolbarPlacement& Placement() const { return place; }
+    // The frame's Toolbar command: shows a hidden toolbar, hides a shown one.
+    void ToggleShown();
+    // True while shown; a floating toolbar closed by its own close box is noticed here.
+    bool CheckShown();
 
     // The picture strip the buttons were cut from.
     QString StripPath() const { return stripPath; }
@@ -44,8 +48,8 @@ public:
 signals:
     // The toolbar has come to rest in another place (DockTop, DockBottom or DockFloating).
     void PlaceChanged(int dock);
-    // A drop-down menu is about to open: the frame refreshes its check marks.
-    void DropDownAboutToShow();
+    // The toolbar started or stopped taking room in the window.
+    void RoomChanged();
 
 protected:
     bool event(QEvent* event) override;
@@ -53,7 +57,7 @@ protected:
 
 private:
     QAction* AddButton(int command, const QString& toolTip);
-    QAction* ForwardingAction(int command, const QString& text, QObject* owner);
+    QMenu* DropDownMenu(const std::vector<QAction*>& items);
     void AddGap();
     QMenu* BuildSizeMenu();
     QMenu* BuildNewMenu();
@@ -61,10 +65,11 @@ private:
     void CheckPlace();
 
     QPointer<QMainWindow> frame;
-    CommandLookup commands;
+    CommandTable& commands;
     std::map<int, QAction*> buttonActions;
     QMenu* sizeMenu = nullptr;
     QMenu* newMenu = nullptr;
     QString stripPath;
     int lastDock = DockTop;
+    ToolbarPlacement place;
 };

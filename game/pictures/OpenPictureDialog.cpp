@@ -1,5 +1,6 @@
 #include "OpenPictureDialog.h"
 
+#include "PictureExtensions.h"
 #include "PreviewPane.h"
 
 #include <QCheckBox>
@@ -20,9 +21,7 @@ const char* const OpenPictureDialog::FilterText = "Supported files (*.BMP;*.GIF;
 namespace {
 
 // The files the filter lets through; the file list compares names without regard to case.
-const QStringList SupportedPatterns = {QStringLiteral("*.bmp"), QStringLiteral("*.gif"),
-                                       QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"),
-                                       QStringLiteral("*.zip")};
+const QStringList SupportedPatterns = PictureAndArchivePatterns();
 
 const QSize PaneSize(176, 152);
 // Room for the file list's columns and a few rows above the preview.

@@ -1,5 +1,7 @@
 #include "PictureMemberRules.h"
 
+#include "PictureExtensions.h"
+
 #include <cstring>
 
 namespace PictureMemberRules {
@@ -10,7 +12,10 @@ bool HasPictureName(const QByteArray& memberName)
     if (dot < 0 || memberName.endsWith('/'))
         return false;
     const QByteArray extension = memberName.mid(dot).toLower();
-    return extension == ".jpg" || extension == ".bmp" || extension == ".gif";
+    for (const PictureExtension& picture : PictureExtensions)
+        if (picture.InArchives && extension == picture.Suffix)
+            return true;
+    return false;
 }
 
 bool HasPictureSignature(const unsigned char* head)

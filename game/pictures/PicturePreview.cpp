@@ -1,15 +1,18 @@
 #include "PicturePreview.h"
 
+#include "PictureExtensions.h"
+#include "PictureLoading.h"
+
 #include <QFileInfo>
 
 PreviewKind ClassifyPreviewPath(const QString& path)
 {
     const QString lower = path.toLower();
-    for (const char* extension : {".bmp", ".jpg", ".jpeg", ".gif"}) {
-        if (lower.contains(QLatin1String(extension)))
+    for (const PictureExtension& extension : PictureExtensions) {
+        if (lower.contains(QLatin1String(extension.Suffix)))
             return PreviewKind::Picture;
     }
-    return lower.contains(QLatin1String(".zip")) ? PreviewKind::Archive : PreviewKind::None;
+    return lower.contains(QLatin1String(ArchiveExtension)) ? PreviewKind::Archive : PreviewKind::None;
 }
 
 QString FollowSymbolicLink(const QString& path)
@@ -85,21 +88,19 @@ QString PicturePreview::CounterText() const
 void PicturePreview::PreviewPicture()
 {
     // An undecodable file is not worth a message: the pane just stays empty.
-    noPreview_ = !preview_.LoadFromFile(currentPath_);
+    PictureSource file{PictureSource::Kind::File, currentPath_};
+    noPreview_ = LoadPicture(file, preview_, archive_) != PictureLoad::Loaded;
 }
 
 void PicturePreview::PreviewArchive()
 {
-    if (!archive_.Open(currentPath_))
+    PictureSource first{PictureSource::Kind::ArchiveMember, currentPath_};
+    PictureLoadOptions options;
+    options.Report = showMessage_;
+    // A member that cannot be decoded is reported, and the archive can still be stepped through.
+    if (LoadPicture(first, preview_, archive_, options) == PictureLoad::Missing)
         return;
-    pictureCount_ = archive_.GetCount();
-    if (pictureCount_ < 1) {
-        archive_.Close();
-        return;
-    }
-    if (!archive_.GoToFirstPicture())
-        return;
-    archive_.LoadCurrentPicture(preview_, showMessage_);
+    pictureCount_ = first.ZipCount;
     noPreview_ = false;
     isArchive_ = true;
 }

@@ -2,10 +2,17 @@
 
 #include <QString>
 
-// Where the picture on show came from: a file, a picture inside an archive, or the built-in one.
+// Where a picture comes from: a file, the N-th picture of an archive, or the picture built into
+// the program (":/BMP/IDR_BMP2").
 struct PictureSource {
-    QString Path;        // the picture file, or the archive that holds the picture
-    int ZipIndex = 1;    // 1-based picture number within the archive
-    int ZipCount = 0;    // pictures in that archive when it was last opened
-    bool BuiltIn = true; // the built-in picture ":/BMP/IDR_BMP2" is on show
+    enum class Kind { File, ArchiveMember, BuiltIn };
+
+    Kind Type = Kind::BuiltIn;
+    QString Path;      // the file or the archive; kept while the built-in picture is on show
+    int ZipIndex = 1;  // 1-based picture number within the archive
+    int ZipCount = 0;  // pictures in that archive when it was last opened
+
+    // The file or archive at path, by the game's rule: an archive when ".zip" is in the path.
+    static PictureSource ForPath(const QString& path, int zipIndex = 1);
+    bool IsBuiltIn() const { return Type == Kind::BuiltIn; }
 };

@@ -1,7 +1,6 @@
 // The board as painted: each tile's piece where the tile lies, the hole, grid and selection.
 #include "BoardPainter.h"
 #include "Picture.h"
-#include "PuzzleBoard.h"
 #include "TestPictures.h"
 
 #include <QPainter>
@@ -41,20 +40,17 @@ bool Near(QColor actual, QColor expected)
 
 class BoardPainterTest : public ::testing::Test {
 protected:
-    BoardPainterTest() : picture_(TiledPicture())
-    {
-        board_.SetN(N);
-        board_.SetSize(Side, Side);
-        board_.FillSolved();
-        look_.Grid = 0;
-    }
+    BoardPainterTest() : picture_(TiledPicture()) { look_.Grid = 0; }
+
+    void SetCell(int column, int row, int tile) { position_ = position_.WithTile({column, row}, tile); }
 
     QImage Paint()
     {
         QImage target(Side, Side, QImage::Format_RGB32);
         target.fill(Qt::magenta);
         QPainter painter(&target);
-        PaintBoard(painter, target.rect(), board_, tiles_.Arranged(board_, picture_, look_));
+        const ShownBoard board{position_, selection_, Side, Side};
+        PaintBoard(painter, target.rect(), board, tiles_.Arranged(board, picture_, look_));
         return target;
     }
 
@@ -65,15 +61,16 @@ protected:
 
     Picture picture_;
     BoardPicture tiles_;
-    PuzzleBoard board_;
+    Position position_ = Position::Solved(N, GameMode::TileSwap);
+    std::optional<Cell> selection_;
     BoardLook look_;
 };
 
 TEST_F(BoardPainterTest, EachCellShowsThePieceOfTheTileItHolds)
 {
-    board_.SetCell(0, 0, 9);
-    board_.SetCell(1, 2, 0);
-    board_.SetCell(3, 3, 6);
+    SetCell(0, 0, 9);
+    SetCell(1, 2, 0);
+    SetCell(3, 3, 6);
     const QImage image = Paint();
     EXPECT_TRUE(Near(CellCentre(image, 0, 0), TileColour(9)));
     EXPECT_TRUE(Near(CellCentre(image, 1, 2), TileColour(0)));
@@ -85,8 +82,8 @@ TEST_F(BoardPainterTest, EachCellShowsThePieceOfTheTileItHolds)
             ASSERT_NE(image.pixelColor(x, y), QColor(Qt::magenta)) << x << "," << y;
 
     // The next paint shows a move, although only the moved cells are drawn anew.
-    board_.SetCell(0, 0, 0);
-    board_.SetCell(1, 2, 9);
+    SetCell(0, 0, 0);
+    SetCell(1, 2, 9);
     const QImage after = Paint();
     EXPECT_TRUE(Near(CellCentre(after, 0, 0), TileColour(0)));
     EXPECT_TRUE(Near(CellCentre(after, 1, 2), TileColour(9)));
@@ -98,8 +95,8 @@ TEST_F(BoardPainterTest, GridLinesCloseEveryCellOnlyWhileUnsolved)
     look_.Grid = 1;
     EXPECT_TRUE(Near(Paint().pixelColor(Tile, 5), TileColour(1))) << "a solved board has no grid";
 
-    board_.SetCell(0, 0, 1);
-    board_.SetCell(1, 0, 0);
+    SetCell(0, 0, 1);
+    SetCell(1, 0, 0);
     const std::pair<int, QColor> colours[] = {
         {0, Qt::black}, {1, Qt::white}, {2, QColor(255, 0, 0)}};
     for (const auto& [setting, colour] : colours) {
@@ -120,14 +117,13 @@ TEST_F(BoardPainterTest, SelectionFrameStaysInsideTheBoardInTheLastColumnAndRow)
 {
     look_.SelColour = 2;
     const QColor red(255, 0, 0);
-    board_.SelectOrSwap(1, 1);
+    selection_ = Cell{1, 1};
     QImage image = Paint();
     EXPECT_EQ(image.pixelColor(Tile, Tile), red);
     EXPECT_EQ(image.pixelColor(2 * Tile, 2 * Tile), red) << "frame reaches x0 + tw, y0 + th";
     EXPECT_TRUE(Near(image.pixelColor(2 * Tile - 1, Tile + 5), TileColour(5)));
 
-    board_.ClearSelection();
-    board_.SelectOrSwap(N - 1, N - 1);
+    selection_ = Cell{N - 1, N - 1};
     look_.SelColour = 1;
     image = Paint();
     EXPECT_EQ(image.pixelColor(Side - 1, Side - 10), QColor(255, 255, 0));
@@ -136,16 +132,14 @@ TEST_F(BoardPainterTest, SelectionFrameStaysInsideTheBoardInTheLastColumnAndRow)
     EXPECT_TRUE(Near(image.pixelColor(Tile, Tile), TileColour(5))) << "the old frame is gone";
     EXPECT_TRUE(Near(image.pixelColor(2 * Tile, 2 * Tile), TileColour(10)));
 
-    board_.ClearSelection();
+    selection_.reset();
     image = Paint();
     EXPECT_TRUE(Near(image.pixelColor(Side - 1, Side - 10), TileColour(15))) << "no frame left";
 }
 
 TEST_F(BoardPainterTest, HoleIsASunkenButtonFaceSquare)
 {
-    board_.SetMode(GameMode::Slider);
-    board_.SetCell(N - 1, N - 1, PuzzleBoard::Hole);
-    board_.SetHole(N - 1, N - 1);
+    position_ = Position::Solved(N, GameMode::Slider);
     look_.ButtonFace = QColor(200, 200, 200);
     look_.ButtonShadow = QColor(100, 100, 100);
     const QImage image = Paint();

@@ -2,6 +2,7 @@
 #include "Picture.h"
 #include "PictureSource.h"
 #include "PuzzleSetup.h"
+#include "RandomSource.h"
 #include "TestArchives.h"
 #include "TestPictures.h"
 #include "ZipPictureArchive.h"
@@ -40,15 +41,13 @@ protected:
         EXPECT_TRUE(TestArchives::WriteZip(path, members));
         return path;
     }
-    bool Load(bool random)
-    {
-        return LoadPuzzlePicture(random, folder_.path(), source_, picture_, archive_);
-    }
+    bool Load(bool random) { return puzzle_.Load(random, folder_.path()); }
 
     QTemporaryDir folder_;
-    PictureSource source_;
-    Picture picture_;
-    ZipPictureArchive archive_;
+    CLibraryRandom random_;
+    PuzzlePicture puzzle_{random_};
+    const PictureSource& source_ = puzzle_.Source();
+    const Picture& picture_ = puzzle_.Current();
 };
 
 TEST_F(PuzzleSetupTest, EmptyFolderOrOnlyBrokenFilesAskForTheBuiltInPicture)
@@ -57,11 +56,9 @@ TEST_F(PuzzleSetupTest, EmptyFolderOrOnlyBrokenFilesAskForTheBuiltInPicture)
     Add("broken.jpg", "not a picture at all");
     Add("empty.bmp", "");
     EXPECT_FALSE(Load(true));
-    EXPECT_TRUE(source_.BuiltIn);
-
-    EXPECT_TRUE(LoadBuiltInPicture(picture_, source_));
-    EXPECT_EQ(PixelWidth(picture_), 350);
-    EXPECT_TRUE(source_.BuiltIn);
+    EXPECT_TRUE(source_.IsBuiltIn());
+    EXPECT_EQ(PixelWidth(picture_), 350) << "the built-in picture";
+    EXPECT_FALSE(puzzle_.FromArchive());
 }
 
 TEST_F(PuzzleSetupTest, FolderOfOnlyThePictureOnShowGivesItAgain)
@@ -71,7 +68,7 @@ TEST_F(PuzzleSetupTest, FolderOfOnlyThePictureOnShowGivesItAgain)
     EXPECT_EQ(QDir::cleanPath(source_.Path), QDir::cleanPath(only));
     ASSERT_TRUE(Load(true));
     EXPECT_EQ(QDir::cleanPath(source_.Path), QDir::cleanPath(only));
-    EXPECT_FALSE(source_.BuiltIn);
+    EXPECT_FALSE(source_.IsBuiltIn());
     EXPECT_EQ(PixelWidth(picture_), 120);
 }
 
@@ -84,35 +81,37 @@ TEST_F(PuzzleSetupTest, RandomChoiceFromAnArchivePicksOneOfItsPictures)
     ASSERT_GE(source_.ZipIndex, 1);
     ASSERT_LE(source_.ZipIndex, 3);
     EXPECT_EQ(PixelWidth(picture_), 100 + source_.ZipIndex);
-    EXPECT_FALSE(source_.BuiltIn);
+    EXPECT_TRUE(puzzle_.FromArchive());
 }
 
 TEST_F(PuzzleSetupTest, ReloadReadsTheNumberedMemberAndClampsStaleNumbers)
 {
-    source_.Path = AddArchive("set.zip", 3);
+    const QString set = AddArchive("set.zip", 3);
     for (const auto& [asked, read] : {std::pair{2, 2}, {3, 3}, {0, 1}, {9, 3}}) {
-        source_.ZipIndex = asked;
-        ASSERT_TRUE(LoadSourcePicture(source_, false, picture_, archive_)) << asked;
+        puzzle_.Choose(set, asked, 3);
+        ASSERT_TRUE(Load(false)) << asked;
         EXPECT_EQ(source_.ZipIndex, read);
         EXPECT_EQ(PixelWidth(picture_), 100 + read);
     }
-    source_.Path = AddArchive("none.zip", 0);
-    EXPECT_FALSE(LoadSourcePicture(source_, false, picture_, archive_));
+    puzzle_.Choose(AddArchive("none.zip", 0), 1, 0);
+    EXPECT_FALSE(Load(false));
+    EXPECT_TRUE(source_.IsBuiltIn());
 }
 
 TEST(ZipIndexChoice, AlwaysAnotherPictureAndNeverSpinsWithoutOne)
 {
+    CLibraryRandom random;
     for (int i = 0; i < 50; ++i) {
-        EXPECT_EQ(ChooseAnotherZipIndex(1, 2), 2);
-        EXPECT_EQ(ChooseAnotherZipIndex(2, 2), 1);
-        const int index = ChooseAnotherZipIndex(3, 5);
+        EXPECT_EQ(ChooseAnotherZipIndex(1, 2, random), 2);
+        EXPECT_EQ(ChooseAnotherZipIndex(2, 2, random), 1);
+        const int index = ChooseAnotherZipIndex(3, 5, random);
         EXPECT_NE(index, 3);
         EXPECT_GE(index, 1);
         EXPECT_LE(index, 5);
     }
-    EXPECT_EQ(ChooseAnotherZipIndex(1, 1), 1);
-    EXPECT_EQ(ChooseAnotherZipIndex(1, 0), 1);
-    EXPECT_EQ(ChooseAnotherZipIndex(1, -1), 1);
+    EXPECT_EQ(ChooseAnotherZipIndex(1, 1, random), 1);
+    EXPECT_EQ(ChooseAnotherZipIndex(1, 0, random), 1);
+    EXPECT_EQ(ChooseAnotherZipIndex(1, -1, random), 1);
 }
 
 TEST(WindowPlacement, KeepsTheWindowOnTheScreen)

@@ -1,27 +1,20 @@
-#include "PictureSource.h"
+#include "Picture.h"
 #include "SolutionDisplaySize.h"
 #include "SolutionWindow.h"
 
-#include "MessageBoxAnswerer.h"
-
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QImage>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include <functional>
-#include <utility>
-#include <vector>
 
 namespace {
 
-QByteArray BmpOf(int width, int height, QColor colour)
+Picture PictureOf(int width, int height, QColor colour)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
@@ -29,46 +22,9 @@ QByteArray BmpOf(int width, int height, QColor colour)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
-    return bytes;
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-using Member = std::pair<const char*, QByteArray>;
-
-bool WriteZip(const QString& path, const std::vector<Member>& members)
-{
-    zipFile zip = zipOpen(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
-    if (!zip)
-        return false;
-    bool ok = true;
-    for (const auto& [name, bytes] : members) {
-        ok = ok && zipOpenNewFileInZip(zip, name, nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                                       Z_DEFAULT_COMPRESSION) == ZIP_OK;
-        ok = ok && zipWriteInFileInZip(zip, bytes.constData(), unsigned(bytes.size())) == ZIP_OK;
-        ok = ok && zipCloseFileInZip(zip) == ZIP_OK;
-    }
-    return zipClose(zip, nullptr) == ZIP_OK && ok;
-}
-
-PictureSource FileSource(const QString& path)
-{
-    PictureSource source;
-    source.Path = path;
-    source.BuiltIn = false;
-    return source;
-}
-
-PictureSource ArchiveSource(const QString& path, int index)
-{
-    PictureSource source = FileSource(path);
-    source.ZipIndex = index;
-    source.ZipCount = 2;
-    return source;
+    Picture picture;
+    picture.LoadFromBuffer(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size());
+    return picture;
 }
 
 // Window captures may hold fewer bits a channel than the picture, so colours are compared loosely.
@@ -90,14 +46,6 @@ void DeleteClosedWindows()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-class SolutionWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-    QString PathOf(const QString& name) const { return dir_.filePath(name); }
-
-    QTemporaryDir dir_;
-};
-
 }  // namespace
 
 TEST(SolutionDisplaySize, LongerSideIs200AndTheOtherIsCut)
@@ -115,16 +63,14 @@ TEST(SolutionDisplaySize, LongerSideIs200AndTheOtherIsCut)
     EXPECT_EQ(SolutionDisplaySize(-40, 10), QSize(200, 200));
 }
 
-TEST_F(SolutionWindowTest, WindowIs100LargerThanThePictureWithTheFrameInsetBy20)
+TEST(SolutionWindowTest, WindowIs100LargerThanThePictureWithTheFrameInsetBy20)
 {
     const struct {
         int width, height;
         QSize window;
     } cases[] = {{400, 100, {300, 150}}, {100, 400, {150, 300}}, {250, 250, {300, 300}}};
     for (const auto& c : cases) {
-        const QString path = PathOf(QStringLiteral("p%1x%2.bmp").arg(c.width).arg(c.height));
-        ASSERT_TRUE(WriteFile(path, BmpOf(c.width, c.height, Qt::red)));
-        SolutionWindow window(nullptr, FileSource(path), c.width, c.height);
+        SolutionWindow window(nullptr, PictureOf(c.width, c.height, Qt::red), c.width, c.height);
         EXPECT_EQ(window.size(), c.window) << c.width << " x " << c.height;
         EXPECT_EQ(window.Box(), QRect(20, 20, c.window.width() - 40, c.window.height() - 40));
         EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("frame"))->geometry(), window.Box());
@@ -134,11 +80,9 @@ TEST_F(SolutionWindowTest, WindowIs100LargerThanThePictureWithTheFrameInsetBy20)
     }
 }
 
-TEST_F(SolutionWindowTest, PictureFillsTheFrameAndNothingOutsideIt)
+TEST(SolutionWindowTest, PictureFillsTheFrameAndNothingOutsideIt)
 {
-    const QString path = PathOf(QStringLiteral("green.bmp"));
-    ASSERT_TRUE(WriteFile(path, BmpOf(80, 40, Qt::green)));
-    SolutionWindow window(nullptr, FileSource(path), 80, 40);
+    SolutionWindow window(nullptr, PictureOf(80, 40, Qt::green), 80, 40);
     const QImage shot = window.grab().toImage();
     const QRect box = window.Box();
 
@@ -150,83 +94,28 @@ TEST_F(SolutionWindowTest, PictureFillsTheFrameAndNothingOutsideIt)
     EXPECT_FALSE(Near(shot.pixelColor(window.width() - 5, window.height() - 5), Qt::green));
 }
 
-TEST_F(SolutionWindowTest, ArchiveSourceShowsTheEntryTheGameShows)
+TEST(SolutionWindowTest, KeepsShowingThePictureItWasGivenWhateverTheGameLoadsLater)
 {
-    const QString path = PathOf(QStringLiteral("two.zip"));
-    ASSERT_TRUE(WriteZip(path, {{"first.bmp", BmpOf(60, 30, Qt::red)},
-                                {"readme.txt", QByteArray(100, 'x')},
-                                {"sub/second.BMP", BmpOf(30, 60, Qt::blue)}}));
-
-    SolutionWindow first(nullptr, ArchiveSource(path, 1), 60, 30);
-    EXPECT_EQ(first.size(), QSize(300, 200));
-    EXPECT_TRUE(Near(CentreOfBox(first), Qt::red));
-
-    SolutionWindow second(nullptr, ArchiveSource(path, 2), 30, 60);
-    EXPECT_EQ(second.size(), QSize(200, 300));
-    EXPECT_TRUE(Near(CentreOfBox(second), Qt::blue));
+    Picture game = PictureOf(60, 30, Qt::red);
+    SolutionWindow window(nullptr, game, 60, 30);
+    game = PictureOf(30, 60, Qt::blue);
+    EXPECT_EQ(window.size(), QSize(300, 200));
+    EXPECT_TRUE(Near(CentreOfBox(window), Qt::red));
 }
 
-TEST_F(SolutionWindowTest, FailedArchiveStartUpLeavesTheTemplateSizeWithoutPicture)
+TEST(SolutionWindowTest, NoPictureLeavesTheTemplateSizeAndAnEmptyFrame)
 {
-    const QString noPictures = PathOf(QStringLiteral("text.zip"));
-    ASSERT_TRUE(WriteZip(noPictures, {{"notes.txt", QByteArray(100, 'n')}, {"folder/", QByteArray()}}));
-    const QString onePicture = PathOf(QStringLiteral("one.zip"));
-    ASSERT_TRUE(WriteZip(onePicture, {{"only.gif.bmp", BmpOf(20, 20, Qt::red)}}));
-
-    MessageBoxAnswerer answerer(QMessageBox::Ok);
-    for (const PictureSource& source : {ArchiveSource(PathOf(QStringLiteral("missing.zip")), 1),
-                                        ArchiveSource(noPictures, 1), ArchiveSource(onePicture, 2)}) {
-        SolutionWindow window(nullptr, source, 400, 100);
-        EXPECT_EQ(window.size(), SolutionWindow::TemplateSize) << source.Path.toStdString() << " #" << source.ZipIndex;
-        EXPECT_EQ(window.Box(), SolutionWindow::TemplateBox);
-        EXPECT_FALSE(window.HasPicture());
-    }
-    EXPECT_TRUE(answerer.Texts().isEmpty()) << "these failures are silent";
-}
-
-TEST_F(SolutionWindowTest, UndecodableArchiveMemberIsReportedAndTheWindowStillSized)
-{
-    const QString path = PathOf(QStringLiteral("bad.zip"));
-    // Passes the member test (it begins with "BM") but is no picture.
-    ASSERT_TRUE(WriteZip(path, {{"broken.bmp", "BM" + QByteArray(120, 'z')}}));
-
-    MessageBoxAnswerer answerer(QMessageBox::Ok);
-    SolutionWindow window(nullptr, ArchiveSource(path, 1), 400, 100);
-    EXPECT_EQ(answerer.Texts(), QStringList{QStringLiteral("Cant Create Picture")});
-    EXPECT_EQ(answerer.Captions(), QStringList{QCoreApplication::applicationName()});
-    EXPECT_EQ(window.size(), QSize(300, 150));
-    EXPECT_FALSE(window.HasPicture());
-}
-
-TEST_F(SolutionWindowTest, MissingFileShowsAnEmptyFrameNotLeftoverPixels)
-{
-    SolutionWindow window(nullptr, FileSource(PathOf(QStringLiteral("gone.jpg"))), 400, 100);
-    EXPECT_EQ(window.size(), QSize(300, 150));
+    SolutionWindow window(nullptr, Picture(), 400, 100);
+    EXPECT_EQ(window.size(), SolutionWindow::TemplateSize);
+    EXPECT_EQ(window.Box(), SolutionWindow::TemplateBox);
     EXPECT_FALSE(window.HasPicture());
     const QImage shot = window.grab().toImage();
     EXPECT_TRUE(Near(shot.pixelColor(window.Box().center()), shot.pixelColor(5, 5))) << "the window's own background";
 }
 
-TEST_F(SolutionWindowTest, BuiltInPictureIsShownWhenInUseWhateverThePathSays)
+TEST(SolutionWindowTest, EscEnterAndTheOwnersCloseEachCloseAndDeleteIt)
 {
-    // After a damaged archive the game shows the built-in picture and keeps the archive's path.
-    const QString damaged = PathOf(QStringLiteral("damaged.zip"));
-    ASSERT_TRUE(WriteFile(damaged, "PK not really an archive"));
-    for (const QString& path : {QString(), damaged}) {
-        PictureSource source;
-        source.Path = path;
-        MessageBoxAnswerer answerer(QMessageBox::Ok);
-        SolutionWindow window(nullptr, source, 350, 351);
-        EXPECT_TRUE(window.HasPicture()) << path.toStdString();
-        EXPECT_EQ(window.size(), QSize(299, 300));
-        EXPECT_TRUE(answerer.Texts().isEmpty());
-    }
-}
-
-TEST_F(SolutionWindowTest, EscEnterAndTheOwnersCloseEachCloseAndDeleteIt)
-{
-    const QString path = PathOf(QStringLiteral("p.bmp"));
-    ASSERT_TRUE(WriteFile(path, BmpOf(40, 40, Qt::red)));
+    const Picture picture = PictureOf(40, 40, Qt::red);
     QWidget owner;
 
     const std::function<void(SolutionWindow*)> closers[] = {
@@ -238,7 +127,7 @@ TEST_F(SolutionWindowTest, EscEnterAndTheOwnersCloseEachCloseAndDeleteIt)
     };
     int which = 0;
     for (const auto& closeIt : closers) {
-        QPointer<SolutionWindow> window = new SolutionWindow(&owner, FileSource(path), 40, 40);
+        QPointer<SolutionWindow> window = new SolutionWindow(&owner, picture, 40, 40);
         QSignalSpy closed(window.data(), &SolutionWindow::closed);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.data()));

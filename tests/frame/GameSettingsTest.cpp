@@ -43,11 +43,11 @@ TEST_F(GameSettingsTest, FirstRunWritesAndUsesTheDefaults)
 {
     const GameSettings settings = Load();
     EXPECT_EQ(settings.Dimension, 4);
-    EXPECT_EQ(settings.Grid, 1);
-    EXPECT_EQ(settings.GridColour, 0);
-    EXPECT_EQ(settings.SelColour, 1);
-    EXPECT_EQ(settings.Sound, 1);
-    EXPECT_EQ(settings.PuzzleMode, 0);
+    EXPECT_TRUE(settings.Grid);
+    EXPECT_EQ(settings.GridColour, GridLineColour::Black);
+    EXPECT_EQ(settings.SelColour, FrameColour::Yellow);
+    EXPECT_TRUE(settings.Sound);
+    EXPECT_EQ(settings.PuzzleMode, GameMode::TileSwap);
     EXPECT_EQ(settings.Folder, ProgramFolder);
 
     EXPECT_EQ(Stored("Dimension"), 4);
@@ -68,11 +68,11 @@ TEST_F(GameSettingsTest, StoredValuesAreReadAndMissingOnesTakeTheirDefaults)
 
     const GameSettings settings = Load();
     EXPECT_EQ(settings.Dimension, 7);
-    EXPECT_EQ(settings.Grid, 0);
-    EXPECT_EQ(settings.GridColour, 2);
-    EXPECT_EQ(settings.SelColour, 1);
-    EXPECT_EQ(settings.Sound, 1);
-    EXPECT_EQ(settings.PuzzleMode, 1);
+    EXPECT_FALSE(settings.Grid);
+    EXPECT_EQ(settings.GridColour, GridLineColour::Red);
+    EXPECT_EQ(settings.SelColour, FrameColour::Yellow);
+    EXPECT_TRUE(settings.Sound);
+    EXPECT_EQ(settings.PuzzleMode, GameMode::Slider);
     EXPECT_EQ(settings.Folder, "");  // no folder: empty, not the program's folder
     EXPECT_EQ(profile.GetProfileString(Section, "Folder", "absent"), "absent");  // not a first run
 }
@@ -94,19 +94,17 @@ TEST_F(GameSettingsTest, OutOfRangeValuesFallBackAndSwitchesStayZeroOrOne)
     profile.WriteProfileInt(Section, "Grid", 5);
     profile.WriteProfileInt(Section, "Sound", -1);
     GameSettings settings = Load();
-    EXPECT_EQ(settings.GridColour, 0);
-    EXPECT_EQ(settings.SelColour, 1);
-    EXPECT_EQ(settings.PuzzleMode, 0);
-    EXPECT_EQ(settings.Grid, 1);
-    EXPECT_EQ(settings.Sound, 1);
+    EXPECT_EQ(settings.GridColour, GridLineColour::Black);
+    EXPECT_EQ(settings.SelColour, FrameColour::Yellow);
+    EXPECT_EQ(settings.PuzzleMode, GameMode::TileSwap);
+    EXPECT_TRUE(settings.Grid);
+    EXPECT_TRUE(settings.Sound);
 
-    for (int i = 0; i < 3; ++i) {
-        settings.Grid = 1 - settings.Grid;
-        settings.Sound = 1 - settings.Sound;
-        EXPECT_TRUE(settings.Grid == 0 || settings.Grid == 1);
-        EXPECT_TRUE(settings.Sound == 0 || settings.Sound == 1);
-    }
-    EXPECT_EQ(settings.Grid, 0);
+    // A switch stored as any non-zero number goes back as 1.
+    settings.SaveSettings(profile);
+    EXPECT_EQ(Stored("Grid"), 1);
+    EXPECT_EQ(Stored("Sound"), 1);
+    EXPECT_EQ(Stored("GridColour"), 0);
 }
 
 TEST_F(GameSettingsTest, SavedSettingsReachTheFileAndComeBack)
@@ -115,11 +113,11 @@ TEST_F(GameSettingsTest, SavedSettingsReachTheFileAndComeBack)
         Profile writer;
         GameSettings settings;
         settings.Dimension = 9;
-        settings.Grid = 0;
-        settings.GridColour = 1;
-        settings.SelColour = 2;
-        settings.Sound = 0;
-        settings.PuzzleMode = 1;
+        settings.Grid = false;
+        settings.GridColour = GridLineColour::White;
+        settings.SelColour = FrameColour::Red;
+        settings.Sound = false;
+        settings.PuzzleMode = GameMode::Slider;
         settings.Folder = "/home/ann/Pictures";
         settings.SaveSettings(writer);
     }
@@ -133,10 +131,10 @@ TEST_F(GameSettingsTest, SavedSettingsReachTheFileAndComeBack)
     loaded.Folder = ProgramFolder;
     loaded.LoadSettings(reader);
     EXPECT_EQ(loaded.Dimension, 9);
-    EXPECT_EQ(loaded.Grid, 0);
-    EXPECT_EQ(loaded.GridColour, 1);
-    EXPECT_EQ(loaded.SelColour, 2);
-    EXPECT_EQ(loaded.Sound, 0);
-    EXPECT_EQ(loaded.PuzzleMode, 1);
+    EXPECT_FALSE(loaded.Grid);
+    EXPECT_EQ(loaded.GridColour, GridLineColour::White);
+    EXPECT_EQ(loaded.SelColour, FrameColour::Red);
+    EXPECT_FALSE(loaded.Sound);
+    EXPECT_EQ(loaded.PuzzleMode, GameMode::Slider);
     EXPECT_EQ(loaded.Folder, "/home/ann/Pictures");
 }

@@ -2,6 +2,7 @@
 #include "BoardView.h"
 #include "CommandTable.h"
 #include "CongratulationsDialog.h"
+#include "GameMenus.h"
 #include "MainFrame.h"
 #include "OpenPictureDialog.h"
 #include "MessageBoxAnswerer.h"
@@ -87,28 +88,54 @@ protected:
 
     void Press(MainFrame& frame, int column, int row)
     {
-        const PuzzleBoard& board = frame.Board();
+        const ShownBoard board = frame.View()->Shown();
         const QPoint centre(column * board.TileWidth() + board.TileWidth() / 2,
                             row * board.TileHeight() + board.TileHeight() / 2);
         QTest::mouseClick(frame.View(), Qt::LeftButton, {}, centre);
     }
 
     // A tile-swap board one swap from solved: tiles 0 and 1 change places.
-    static void OneSwapFromSolved(PuzzleBoard& board)
+    static void OneSwapFromSolved(GameSession& session)
     {
-        board.FillSolved();
-        board.SetCell(0, 0, 1);
-        board.SetCell(1, 0, 0);
+        const Position solved = Position::Solved(session.Current().N(), GameMode::TileSwap);
+        session.Arrange(*Apply(solved, Move::Swap({0, 0}, {1, 0})));
     }
 
     // A slider board one slide from solved: the hole one cell left of the bottom-right corner.
-    static void OneSlideFromSolved(PuzzleBoard& board)
+    static void OneSlideFromSolved(GameSession& session)
     {
-        const int last = board.N() - 1;
-        board.FillSolved();
-        board.SetCell(last, last, PuzzleBoard::Hole);
-        board.SetHole(last, last);
-        board.Slide(last - 1, last);
+        const int last = session.Current().N() - 1;
+        const Position solved = Position::Solved(last + 1, GameMode::Slider);
+        session.Arrange(*Apply(solved, Move::Slide({last - 1, last})));
+    }
+
+    // Puts the board one move from solved and makes that move, in either mode.
+    void FinishByPlaying(MainFrame& frame)
+    {
+        const int last = frame.Session().Current().N() - 1;
+        if (frame.Session().Current().Mode() == GameMode::Slider) {
+            OneSlideFromSolved(frame.Session());
+            Press(frame, last, last);
+        } else {
+            OneSwapFromSolved(frame.Session());
+            Press(frame, 0, 0);
+            Press(frame, 1, 0);
+        }
+    }
+
+    // A move made and, in tile swap, a tile left selected.
+    void MoveAndSelect(MainFrame& frame)
+    {
+        const int last = frame.Session().Current().N() - 1;
+        if (frame.Session().Current().Mode() == GameMode::Slider) {
+            Press(frame, last, 0);
+        } else {
+            Press(frame, 0, 0);
+            Press(frame, 1, 0);
+            Press(frame, 0, 0);
+            EXPECT_TRUE(frame.Session().Selection().has_value());
+        }
+        EXPECT_GT(frame.Session().Moves(), 0);
     }
 
     QString AddFile(const QString& name, const QByteArray& bytes)
@@ -151,13 +178,13 @@ TEST_F(MainFrameTest, FirstStartWritesDefaultsShowsBuiltInPuzzleAndCloseSavesSet
     EXPECT_TRUE(frame->FrameReady());
     EXPECT_EQ(frame->windowTitle(), "Tilora");
     EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(frame->Source().BuiltIn);
-    EXPECT_EQ(frame->Board().N(), 4);
-    EXPECT_EQ(frame->Board().Mode(), GameMode::TileSwap);
-    EXPECT_EQ(QSize(frame->Board().Width(), frame->Board().Height()), QSize(348, 348));
+    EXPECT_TRUE(frame->Source().IsBuiltIn());
+    EXPECT_EQ(frame->Session().Current().N(), 4);
+    EXPECT_EQ(frame->Session().Current().Mode(), GameMode::TileSwap);
+    EXPECT_EQ(frame->View()->BoardSize(), QSize(348, 348));
     EXPECT_EQ(frame->View()->size(), QSize(348, 348));
     EXPECT_EQ(frame->minimumSize(), frame->maximumSize()) << "the window cannot be resized";
-    EXPECT_FALSE(frame->NewCommandIsZipForm());
+    EXPECT_FALSE(frame->Menus().NewCommandIsZipForm());
 
     frame->Commands().Dispatch(Id::Grid);
     frame->Commands().Dispatch(Id::SizeFor(6));
@@ -171,11 +198,11 @@ TEST_F(MainFrameTest, SliderSolvedInOneSlideReportsOneMove)
     auto frame = Start();
     frame->Commands().Dispatch(Id::ModeSlider);
     frame->Commands().Dispatch(Id::SizeFor(3));
-    OneSlideFromSolved(frame->Board());
+    OneSlideFromSolved(frame->Session());
     played_.clear();
 
     Press(*frame, 0, 0);  // not in line with the hole: nothing at all
-    EXPECT_EQ(frame->Board().Moves(), 0);
+    EXPECT_EQ(frame->Session().Moves(), 0);
     EXPECT_TRUE(played_.isEmpty());
 
     CongratulationsAnswerer answerer;
@@ -183,34 +210,33 @@ TEST_F(MainFrameTest, SliderSolvedInOneSlideReportsOneMove)
     EXPECT_EQ(answerer.Shown(), 1);
     EXPECT_EQ(answerer.MovesLine(), "Moves made : 1");
     EXPECT_EQ(played_, QStringList({"IDR_SLIDER", "IDR_COMPLETE"}));
-    EXPECT_TRUE(frame->Board().Finished());
+    EXPECT_TRUE(frame->Session().Finished());
 }
 
 TEST_F(MainFrameTest, TileSwapChargesForSwapsOnlyAndSoundFollowsTheSetting)
 {
     auto frame = Start();
-    frame->Board().FillSolved();
-    frame->Board().SetCell(0, 0, 2);
-    frame->Board().SetCell(2, 0, 0);  // unsolved, so no completion below
+    const Position solved = Position::Solved(4, GameMode::TileSwap);
+    frame->Session().Arrange(*Apply(solved, Move::Swap({0, 0}, {2, 0})));  // no completion below
 
     Press(*frame, 1, 1);
     Press(*frame, 1, 1);
-    EXPECT_EQ(frame->Board().Moves(), 0);
-    EXPECT_FALSE(frame->Board().HasSelection());
+    EXPECT_EQ(frame->Session().Moves(), 0);
+    EXPECT_FALSE(frame->Session().Selection().has_value());
 
-    frame->OnBoardClick(-1, 5);
-    frame->OnBoardClick(frame->Board().Width(), 5);
-    EXPECT_FALSE(frame->Board().HasSelection()) << "presses off the board are ignored";
+    QTest::mouseClick(frame->View(), Qt::LeftButton, {}, QPoint(frame->View()->BoardSize().width(), 5));
+    QTest::mouseClick(frame->View(), Qt::LeftButton, {}, QPoint(5, frame->View()->BoardSize().height()));
+    EXPECT_FALSE(frame->Session().Selection().has_value()) << "presses off the board are ignored";
 
     Press(*frame, 1, 1);
     Press(*frame, 3, 3);
-    EXPECT_EQ(frame->Board().Moves(), 1);
+    EXPECT_EQ(frame->Session().Moves(), 1);
     EXPECT_EQ(played_, QStringList({"IDR_SHUFFLE"}));
 
     frame->Commands().Dispatch(Id::Sound);
     Press(*frame, 1, 1);
     Press(*frame, 3, 3);
-    EXPECT_EQ(frame->Board().Moves(), 2) << "the swap still counts with Sound off";
+    EXPECT_EQ(frame->Session().Moves(), 2) << "the swap still counts with Sound off";
     EXPECT_EQ(played_.size(), 1) << "no sound is asked for with Sound off";
 }
 
@@ -219,7 +245,7 @@ TEST_F(MainFrameTest, CompletionIsAnnouncedOnceUntilJumble)
     auto frame = Start();
     frame->Commands().Dispatch(Id::SizeFor(3));
     CongratulationsAnswerer answerer;
-    OneSwapFromSolved(frame->Board());
+    OneSwapFromSolved(frame->Session());
     Press(*frame, 0, 0);
     Press(*frame, 1, 0);
     EXPECT_EQ(answerer.Shown(), 1);
@@ -229,13 +255,13 @@ TEST_F(MainFrameTest, CompletionIsAnnouncedOnceUntilJumble)
     Press(*frame, 1, 0);
     Press(*frame, 0, 0);
     Press(*frame, 1, 0);
-    EXPECT_TRUE(frame->Board().IsSolved());
+    EXPECT_TRUE(IsSolved(frame->Session().Current()));
     EXPECT_EQ(answerer.Shown(), 1);
 
     frame->Commands().Dispatch(Id::Jumble);
-    EXPECT_FALSE(frame->Board().Finished());
-    EXPECT_EQ(frame->Board().Moves(), 0);
-    OneSwapFromSolved(frame->Board());
+    EXPECT_FALSE(frame->Session().Finished());
+    EXPECT_EQ(frame->Session().Moves(), 0);
+    OneSwapFromSolved(frame->Session());
     Press(*frame, 0, 0);
     Press(*frame, 1, 0);
     EXPECT_EQ(answerer.Shown(), 2);
@@ -246,7 +272,7 @@ TEST_F(MainFrameTest, QualifyingGameStoresTheEntryAndThePlayerName)
     auto frame = Start();
     frame->Commands().Dispatch(Id::SizeFor(3));
     CongratulationsAnswerer answerer("Ada");
-    OneSwapFromSolved(frame->Board());
+    OneSwapFromSolved(frame->Session());
     Press(*frame, 0, 0);
     Press(*frame, 1, 0);
     ASSERT_EQ(answerer.Shown(), 1);
@@ -268,14 +294,14 @@ TEST_F(MainFrameTest, SolveForMeShowsTheWholePictureAndEndsTheGameWithoutScore)
     frame->Commands().Dispatch(Id::ModeSlider);
     CongratulationsAnswerer answerer;
     frame->Commands().Dispatch(Id::SolveForMe);
-    PuzzleBoard& board = frame->Board();
-    EXPECT_TRUE(board.IsSolved());
-    EXPECT_TRUE(board.Finished());
-    EXPECT_EQ(board.Cell(board.N() - 1, board.N() - 1), board.N() * board.N() - 1);
-    for (int column = 0; column < board.N(); ++column)
-        Press(*frame, column, board.N() - 1);
-    EXPECT_EQ(board.Cell(board.N() - 1, board.N() - 1), board.N() * board.N() - 1)
-        << "no tile is lost to a stale hole";
+    const GameSession& session = frame->Session();
+    const int n = session.Current().N();
+    EXPECT_TRUE(IsSolved(session.Current()));
+    EXPECT_TRUE(session.Finished());
+    EXPECT_EQ(session.Current().At(n - 1, n - 1), n * n - 1);
+    for (int column = 0; column < n; ++column)
+        Press(*frame, column, n - 1);
+    EXPECT_EQ(session.Current().At(n - 1, n - 1), n * n - 1) << "no tile is lost to a stale hole";
     EXPECT_EQ(answerer.Shown(), 0);
 }
 
@@ -285,12 +311,12 @@ TEST_F(MainFrameTest, NewPuzzleFromAFolderOfOnlyThePictureOnShowGivesItAgain)
     const QString only = AddFile("only.bmp", TestPictures::Encode(narrow, "BMP"));
     auto frame = Start();
     EXPECT_EQ(QDir::cleanPath(frame->Source().Path), QDir::cleanPath(only));
-    EXPECT_FALSE(frame->Source().BuiltIn);
-    EXPECT_EQ(frame->Board().Width(), 348) << "a narrow picture is widened to 350, cut to 4s";
-    EXPECT_EQ(frame->Board().Height(), 172);
+    EXPECT_FALSE(frame->Source().IsBuiltIn());
+    EXPECT_EQ(frame->View()->BoardSize().width(), 348) << "a narrow picture is widened to 350, cut to 4s";
+    EXPECT_EQ(frame->View()->BoardSize().height(), 172);
     frame->Commands().Dispatch(Id::New);
     EXPECT_EQ(QDir::cleanPath(frame->Source().Path), QDir::cleanPath(only));
-    EXPECT_FALSE(frame->Source().BuiltIn);
+    EXPECT_FALSE(frame->Source().IsBuiltIn());
 }
 
 TEST_F(MainFrameTest, BrokenPictureFallsBackSilently)
@@ -299,7 +325,7 @@ TEST_F(MainFrameTest, BrokenPictureFallsBackSilently)
     MessageBoxAnswerer boxes(QMessageBox::Ok);
     auto frame = Start();
     frame->Commands().Dispatch(Id::New);
-    EXPECT_TRUE(frame->Source().BuiltIn);
+    EXPECT_TRUE(frame->Source().IsBuiltIn());
     EXPECT_TRUE(boxes.Texts().isEmpty());
 }
 
@@ -308,10 +334,10 @@ TEST_F(MainFrameTest, ArchivePictureGivesTheZipFormAndFromThisZipSwitchesPicture
     AddArchive("two.zip", 2);
     auto frame = Start();
     EXPECT_TRUE(frame->Source().Path.endsWith("two.zip"));
-    EXPECT_FALSE(frame->Source().BuiltIn);
+    EXPECT_FALSE(frame->Source().IsBuiltIn());
     EXPECT_EQ(frame->Source().ZipCount, 2);
-    EXPECT_TRUE(frame->NewCommandIsZipForm());
-    QAction* first = frame->FileMenu()->actions().value(0);
+    EXPECT_TRUE(frame->Menus().NewCommandIsZipForm());
+    QAction* first = frame->Menus().FileMenu()->actions().value(0);
     ASSERT_NE(first->menu(), nullptr);
     EXPECT_EQ(first->text(), "&New");
     EXPECT_EQ(first->menu()->actions().value(1)->text(), "From Zip archive");
@@ -329,6 +355,7 @@ TEST_F(MainFrameTest, ArchivePictureGivesTheZipFormAndFromThisZipSwitchesPicture
     ASSERT_NE(solution, nullptr);
     EXPECT_FALSE(solution->frameGeometry().intersects(frame->frameGeometry()))
         << "the solution stands beside the board, not over it";
+    EXPECT_EQ(solution->size(), QSize(300, 249)) << "sized to the archive's picture on show";
     frame->Commands().Dispatch(Id::FromFolder);
     EXPECT_FALSE(frame->SolutionShown()) << "a new puzzle closes the solution window";
 }
@@ -338,13 +365,13 @@ TEST_F(MainFrameTest, ArchiveOfOnePictureSaysSoAndKeepsThePuzzle)
     AddArchive("one.zip", 1);
     auto frame = Start();
     ASSERT_EQ(frame->Source().ZipCount, 1);
-    const int moves = frame->Board().Moves();
+    const int moves = frame->Session().Moves();
     MessageBoxAnswerer boxes(QMessageBox::Ok);
     frame->Commands().Dispatch(Id::FromThisZip);
     EXPECT_EQ(boxes.Texts(), QStringList({"There is only 1 picture in this zip file!"}));
     EXPECT_EQ(boxes.Captions(), QStringList({"Tilora"}));
     EXPECT_EQ(frame->Source().ZipIndex, 1);
-    EXPECT_EQ(frame->Board().Moves(), moves);
+    EXPECT_EQ(frame->Session().Moves(), moves);
 }
 
 // Answers the open-picture dialog, once it is up, as a person would: opens the given file, or
@@ -389,59 +416,73 @@ TEST_F(MainFrameTest, OpenShowsTheChosenPictureAndMakesItsFolderThePictureFolder
         OpenDialogAnswerer cancel{QString()};
         frame->Commands().Dispatch(Id::Open);
     }
-    EXPECT_TRUE(frame->Source().BuiltIn) << "a cancelled Open changes nothing";
+    EXPECT_TRUE(frame->Source().IsBuiltIn()) << "a cancelled Open changes nothing";
     EXPECT_EQ(frame->Settings().Folder, folder_.path() + "/");
 
     {
         OpenDialogAnswerer open(chosen);
         frame->Commands().Dispatch(Id::Open);
     }
-    EXPECT_FALSE(frame->Source().BuiltIn);
+    EXPECT_FALSE(frame->Source().IsBuiltIn());
     EXPECT_EQ(frame->Source().Path, chosen);
     EXPECT_EQ(frame->Settings().Folder, elsewhere.path()) << "no trailing separator";
-    EXPECT_EQ(frame->Board().Width(), 400);
+    EXPECT_EQ(frame->View()->BoardSize().width(), 400);
     EXPECT_TRUE(frame->SolutionShown()) << "Open leaves the solution window open";
 }
 
-TEST_F(MainFrameTest, SizeAndModeCommandsRestartEvenWhenUnchanged)
+// Every route to a new game, each after a finished game with moves and a selection: the game
+// begins afresh and its completion is announced again.
+TEST_F(MainFrameTest, EveryRouteStartsAFreshGameAfterAFinishedOne)
 {
+    AddArchive("two.zip", 2);
+    QTemporaryDir elsewhere;
+    const QString chosen = elsewhere.filePath("a.bmp");
+    ASSERT_TRUE(TestPictures::WriteFile(chosen, TestPictures::Encode(TestPictures::FourColour(400, 300), "BMP")));
     auto frame = Start();
-    PuzzleBoard& board = frame->Board();
-    board.FillSolved();
-    board.AddMove();
-    board.SetFinished(true);
-    frame->Commands().Dispatch(Id::SizeFor(4));
-    EXPECT_EQ(board.Moves(), 0);
-    EXPECT_FALSE(board.Finished());
-    EXPECT_FALSE(board.IsSolved()) << "re-jumbled";
+    CongratulationsAnswerer answerer;
+    const auto run = [&](int command) { return [&frame, command] { frame->Commands().Dispatch(command); }; };
+    const std::pair<const char*, std::function<void()>> routes[] = {
+        {"New", run(Id::New)}, {"From folder", run(Id::FromFolder)},
+        {"From this Zip", run(Id::FromThisZip)}, {"Jumble", run(Id::Jumble)},
+        {"the same size", run(Id::SizeFor(4))}, {"another size", run(Id::SizeFor(3))},
+        {"the same mode", run(Id::ModeTileSwap)}, {"another mode", run(Id::ModeSlider)},
+        {"back to tile swap", run(Id::ModeTileSwap)},
+        {"Open", [&] { OpenDialogAnswerer open(chosen); frame->Commands().Dispatch(Id::Open); }},
+    };
+    FinishByPlaying(*frame);
+    for (const auto& [route, start] : routes) {
+        ASSERT_TRUE(frame->Session().Finished()) << route;
+        MoveAndSelect(*frame);
+        const int announced = answerer.Shown();
+        start();
+        EXPECT_EQ(frame->Session().Moves(), 0) << route;
+        EXPECT_FALSE(frame->Session().Finished()) << route;
+        EXPECT_FALSE(frame->Session().Selection().has_value()) << route;
+        FinishByPlaying(*frame);
+        EXPECT_EQ(answerer.Shown(), announced + 1) << route;
+    }
+    EXPECT_EQ(frame->Source().Path, chosen);
 
     frame->Commands().Dispatch(Id::SizeFor(7));
-    EXPECT_EQ(board.N(), 7);
-    EXPECT_EQ(board.Width() % 7, 0);
-    EXPECT_EQ(board.Height() % 7, 0);
-    EXPECT_EQ(frame->View()->size(), QSize(board.Width(), board.Height()));
-
-    board.AddMove();
-    board.SelectOrSwap(0, 0);
-    frame->Commands().Dispatch(Id::ModeTileSwap);
-    EXPECT_EQ(board.Moves(), 0);
-    EXPECT_FALSE(board.HasSelection());
     frame->Commands().Dispatch(Id::ModeSlider);
-    EXPECT_EQ(board.Mode(), GameMode::Slider);
-    EXPECT_EQ(board.Cell(6, 6), PuzzleBoard::Hole);
+    const QSize board = frame->View()->BoardSize();
+    EXPECT_EQ(board.width() % 7, 0);
+    EXPECT_EQ(board.height() % 7, 0);
+    EXPECT_EQ(frame->View()->size(), board);
+    EXPECT_EQ(frame->Session().Current().At(6, 6), Position::Hole);
 }
 
 TEST_F(MainFrameTest, TogglesStayZeroOrOneAndCheckMarksFollowTheSettings)
 {
     auto frame = Start();
     CommandTable& commands = frame->Commands();
-    for (int expected : {0, 1, 0}) {
+    for (bool expected : {false, true, false}) {
         commands.Dispatch(Id::Grid);
         commands.Dispatch(Id::Sound);
         EXPECT_EQ(frame->Settings().Grid, expected);
         EXPECT_EQ(frame->Settings().Sound, expected);
-        EXPECT_EQ(commands.Action(Id::Grid)->isChecked(), expected == 1);
-        EXPECT_EQ(commands.Action(Id::Sound)->isChecked(), expected == 1);
+        EXPECT_EQ(commands.Action(Id::Grid)->isChecked(), expected);
+        EXPECT_EQ(commands.Action(Id::Sound)->isChecked(), expected);
     }
     commands.Dispatch(Id::GridRed);
     commands.Dispatch(Id::SelBlack);

@@ -2,6 +2,7 @@
 // starts or stops taking room, and the toolbar's buttons follow the window's commands.
 #include "BoardView.h"
 #include "DropDownClicker.h"
+#include "GameMenus.h"
 #include "MainFrame.h"
 #include "SoundPlayer.h"
 
@@ -114,25 +115,25 @@ TEST_F(ToolbarFrameTest, AFloatingToolbarTakesNoRoomUntilItIsDockedAgain)
 TEST_F(ToolbarFrameTest, ButtonsFollowTheWindowsCommands)
 {
     QToolButton* grid = toolbar->ButtonFor(CommandId::Grid);
-    const int gridBefore = frame->Settings().Grid;
-    EXPECT_EQ(grid->isChecked(), gridBefore != 0);
+    const bool gridBefore = frame->Settings().Grid;
+    EXPECT_EQ(grid->isChecked(), gridBefore);
     QTest::mouseClick(grid, Qt::LeftButton);
-    EXPECT_EQ(frame->Settings().Grid, 1 - gridBefore);
-    EXPECT_EQ(grid->isChecked(), frame->Settings().Grid != 0);
+    EXPECT_EQ(frame->Settings().Grid, !gridBefore);
+    EXPECT_EQ(grid->isChecked(), frame->Settings().Grid);
     Issue(CommandId::Grid);
-    EXPECT_EQ(grid->isChecked(), gridBefore != 0) << "the menu's Grid moves the button too";
+    EXPECT_EQ(grid->isChecked(), gridBefore) << "the menu's Grid moves the button too";
 
-    frame->SetNewCommandStyle(true);
+    frame->Menus().SetNewCommandStyle(true);
     EXPECT_TRUE(toolbar->NewDropDown());
-    frame->SetNewCommandStyle(false);
+    frame->Menus().SetNewCommandStyle(false);
     EXPECT_FALSE(toolbar->NewDropDown());
 
     // The size drop-down shows the size in force, even one set behind the menus' back.
     frame->Settings().Dimension = 6;
     EXPECT_EQ(ClickDropDown(toolbar->ButtonFor(CommandId::PuzzleDifficulty), "5 x 5"),
               QStringList({"3 x 3", "4 x 4", "5 x 5", "6 x 6*", "7 x 7", "8 x 8", "9 x 9", "10 x 10"}));
-    EXPECT_EQ(frame->Board().N(), 5);
-    EXPECT_EQ(frame->Board().Width() % 5, 0);
+    EXPECT_EQ(frame->Session().Current().N(), 5);
+    EXPECT_EQ(frame->View()->BoardSize().width() % 5, 0);
 }
 
 }  // namespace

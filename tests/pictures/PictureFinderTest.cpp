@@ -127,11 +127,18 @@ TEST_F(PictureFinderTest, FoldersThatGiveNothing)
 
 TEST(PictureFinderRootTest, TheRootFolderGetsOneSeparator)
 {
+    QStringList expected;
+    for (const QString& name : QDir("/").entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        expected << "/" + name;
+    if (expected.isEmpty())
+        GTEST_SKIP() << "the root folder holds no file to list";
     PictureFinder finder;
     finder.SetRoot("/");
     finder.AddFiles("*");
+    QStringList listed;
     for (const PictureFileEntry& entry : finder.Files())
-        EXPECT_TRUE(entry.Path.startsWith('/') && !entry.Path.startsWith("//")) << entry.Path.toStdString();
+        listed << entry.Path;
+    EXPECT_EQ(listed, expected);
 }
 
 TEST_F(PictureFinderTest, PickAvoidsThePictureOnShow)

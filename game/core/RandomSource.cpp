@@ -1,0 +1,13 @@
+#include "RandomSource.h"
+
+#include <cstdlib>
+
+void CLibraryRandom::Seed(unsigned seed)
+{
+    std::srand(seed);
+}
+
+int CLibraryRandom::Next()
+{
+    return std::rand();
+}

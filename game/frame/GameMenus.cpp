@@ -1,0 +1,84 @@
+#include "GameMenus.h"
+
+#include "CommandTable.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace Id = CommandId;
+
+GameMenus::GameMenus(QMainWindow* window, CommandTable& commands)
+    : QObject(window), commands_(commands)
+{
+    QMenuBar* bar = window->menuBar();
+    fileMenu_ = bar->addMenu("&File");
+    fileMenu_->addAction(commands_.Action(Id::New));
+    fileMenu_->addAction(commands_.Action(Id::Open));
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(commands_.Action(Id::Exit));
+
+    QMenu* view = bar->addMenu("&View");
+    view->addAction(commands_.Action(Id::Jumble));
+    view->addSeparator();
+    view->addAction(commands_.Action(Id::Grid));
+    AddPopup(view, "Grid colour", {Id::GridBlack, Id::GridWhite, Id::GridRed});
+    AddPopup(view, "Selection colour", {Id::SelBlack, Id::SelYellow, Id::SelRed});
+    view->addSeparator();
+    view->addAction(commands_.Action(Id::ShowSolution));
+    view->addAction(commands_.Action(Id::SolveForMe));
+    view->addSeparator();
+    view->addAction(commands_.Action(Id::Scoreboard));
+    view->addAction(commands_.Action(Id::Toolbar));
+
+    QMenu* options = bar->addMenu("&Options");
+    AddPopup(options, "Puzzle size",
+             {Id::SizeFor(3), Id::SizeFor(4), Id::SizeFor(5), Id::SizeFor(6), Id::SizeFor(7),
+              Id::SizeFor(8), Id::SizeFor(9), Id::SizeFor(10)});
+    AddPopup(options, "Puzzle mode", {Id::ModeTileSwap, Id::ModeSlider});
+    options->addAction(commands_.Action(Id::Sound));
+
+    QMenu* help = bar->addMenu("&Help");
+    help->addAction(commands_.Action(Id::Help));
+    help->addAction(commands_.Action(Id::About));
+
+    // The New command's archive form, kept ready and swapped in by SetNewCommandStyle.
+    newPopup_ = new QMenu("&New", window);
+    newPopup_->addAction(commands_.Action(Id::FromFolder));
+    newPopup_->addAction(commands_.Action(Id::FromThisZip));
+
+    for (QMenu* menu : {fileMenu_, view, options, help})
+        RefreshChecksBeforeShowing(menu);
+}
+
+QMenu* GameMenus::AddPopup(QMenu* menu, const QString& title, std::initializer_list<int> commands)
+{
+    QMenu* popup = menu->addMenu(title);
+    for (int id : commands)
+        popup->addAction(commands_.Action(id));
+    RefreshChecksBeforeShowing(popup);
+    return popup;
+}
+
+void GameMenus::RefreshChecksBeforeShowing(QMenu* menu)
+{
+    connect(menu, &QMenu::aboutToShow, this, [this] { commands_.RefreshChecks(); });
+}
+
+void GameMenus::SetNewCommandStyle(bool zip)
+{
+    if (zip == newIsZipForm_)
+        return;
+    newIsZipForm_ = zip;
+    QAction* plain = commands_.Action(Id::New);
+    QAction* popup = newPopup_->menuAction();
+    if (zip) {
+        fileMenu_->insertAction(plain, popup);
+        fileMenu_->removeAction(plain);
+    } else {
+        fileMenu_->insertAction(popup, plain);
+        fileMenu_->removeAction(popup);
+    }
+    emit NewCommandStyleChanged(zip);
+}

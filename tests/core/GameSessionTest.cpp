@@ -1,0 +1,147 @@
+#include "CoreFakes.h"
+#include "GameSession.h"
+
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <random>
+
+namespace {
+
+class Recorder : public SessionObserver {
+public:
+    void Moved(const Move& move, const Position& before, const Position& after) override
+    {
+        (move.Type == Move::Kind::Slide ? slides : swaps) += 1;
+        lastBefore = before;
+        lastAfter = after;
+    }
+    void Completed(const GameResult& result) override { results.push_back(result); }
+
+    int slides = 0;
+    int swaps = 0;
+    Position lastBefore = Position::Solved(3, GameMode::TileSwap);
+    Position lastAfter = lastBefore;
+    std::vector<GameResult> results;
+};
+
+class GameSessionTest : public ::testing::Test {
+protected:
+    GameSessionTest() { session.SetObserver(&seen); }
+
+    void StartSolved(int n, GameMode mode)
+    {
+        session.StartGame(StartRoute::Jumble, n, mode);
+        session.Arrange(Position::Solved(n, mode));
+    }
+
+    FakeClock clock;
+    CLibraryRandom random;
+    GameSession session{clock, random};
+    Recorder seen;
+};
+
+TEST_F(GameSessionTest, SlideThatSolvesCountsAndIsAnnouncedOnceWithItsTime)
+{
+    StartSolved(3, GameMode::Slider);
+    session.Arrange(*Apply(session.Current(), Move::Slide({0, 2})));
+    EXPECT_EQ(session.Click({1, 1}), ClickResult::Ignored) << "not in line with the hole";
+    EXPECT_EQ(session.Click({0, 2}), ClickResult::Ignored) << "the hole itself";
+    EXPECT_EQ(session.Click({3, 0}), ClickResult::Ignored) << "off the board";
+    EXPECT_EQ(session.Moves(), 0);
+
+    clock.now += 75;
+    EXPECT_EQ(session.Click({2, 2}), ClickResult::Slid);
+    ASSERT_EQ(seen.results.size(), 1u);
+    EXPECT_EQ(seen.results[0].Moves, 1);
+    EXPECT_EQ(seen.results[0].Elapsed, 75);
+    EXPECT_EQ(seen.results[0].Mode, 1);
+    EXPECT_EQ(seen.lastAfter, session.Current());
+    EXPECT_EQ(seen.lastBefore, session.History()[session.History().size() - 2]);
+
+    session.Click({0, 2});
+    session.Click({2, 2});
+    EXPECT_TRUE(IsSolved(session.Current()));
+    EXPECT_EQ(seen.results.size(), 1u) << "a finished game is announced once";
+}
+
+TEST_F(GameSessionTest, TileSwapChargesOnlyForTheSwapAndABackwardClockGivesNoTime)
+{
+    StartSolved(3, GameMode::TileSwap);
+    EXPECT_EQ(session.Click({0, 0}), ClickResult::Selected);
+    EXPECT_EQ(session.Click({0, 0}), ClickResult::Deselected);
+    EXPECT_EQ(session.Moves(), 0);
+    EXPECT_EQ(session.Click({0, 0}), ClickResult::Selected);
+    EXPECT_EQ(session.Selection(), (Cell{0, 0}));
+    EXPECT_EQ(session.Click({2, 1}), ClickResult::Swapped);
+    EXPECT_EQ(session.Moves(), 1);
+    EXPECT_FALSE(session.Selection().has_value());
+    EXPECT_EQ(session.Current().At(0, 0), 5);
+
+    clock.now -= 50;
+    session.Click({2, 1});
+    session.Click({0, 0});
+    ASSERT_EQ(seen.results.size(), 1u);
+    EXPECT_EQ(seen.results[0].Elapsed, 0);
+    EXPECT_EQ(seen.results[0].Moves, 2);
+}
+
+TEST_F(GameSessionTest, SolveForMeEndsTheGameAndLosesNoTileToTheStaleHole)
+{
+    StartSolved(3, GameMode::Slider);
+    session.Click({2, 0});
+    session.SolveForMe();
+    EXPECT_TRUE(session.Finished());
+    EXPECT_EQ(session.Current().At(2, 2), 8);
+    for (int column = 0; column < 3; ++column)
+        for (int row = 0; row < 3; ++row)
+            EXPECT_EQ(session.Click({column, row}), ClickResult::Ignored);
+    EXPECT_EQ(session.Moves(), 1);
+    EXPECT_TRUE(seen.results.empty());
+
+    session.StartGame(StartRoute::Jumble, 3, GameMode::Slider);
+    EXPECT_FALSE(session.Finished());
+    EXPECT_EQ(session.Click({2, 1}), ClickResult::Slid) << "the next game has its hole again";
+}
+
+// Random legal and illegal presses, thousands of them, over several games in both modes.
+TEST_F(GameSessionTest, RandomPlayKeepsThePositionWholeAndAnnouncesEachGameOnce)
+{
+    std::mt19937 dice(12345);
+    for (GameMode mode : {GameMode::TileSwap, GameMode::Slider}) {
+        for (int game = 0; game < 6; ++game) {
+            const int n = 3 + game % 2;
+            StartSolved(n, mode);
+            seen = Recorder{};
+            if (game % 3 == 0) {  // some games are completed first, then played on
+                const Move last = mode == GameMode::Slider ? Move::Slide({n - 1, n - 1})
+                                                           : Move::Swap({0, 0}, {1, 0});
+                session.Arrange(*Apply(session.Current(), mode == GameMode::Slider
+                                                              ? Move::Slide({0, n - 1})
+                                                              : last));
+                ASSERT_TRUE(session.Play(last));
+                ASSERT_EQ(seen.results.size(), 1u);
+            }
+            for (int press = 0; press < 2500; ++press) {
+                session.Click({int(dice() % (n + 1)), int(dice() % (n + 1))});
+                const Position& now = session.Current();
+                std::vector<int> cells = InUseCells(now);
+                std::sort(cells.begin(), cells.end());
+                std::vector<int> expected(n * n);
+                for (int t = 0; t < n * n; ++t)
+                    expected[t] = t;
+                if (mode == GameMode::Slider) {
+                    expected.pop_back();
+                    expected.insert(expected.begin(), Position::Hole);
+                    ASSERT_EQ(now.At(now.HoleCell()), Position::Hole);
+                }
+                ASSERT_EQ(cells, expected);
+                ASSERT_EQ(session.Moves(), seen.slides + seen.swaps);
+                ASSERT_EQ(session.History().size(), size_t(session.Moves() + 1));
+                ASSERT_LE(seen.results.size(), 1u);
+                ASSERT_EQ(session.Finished(), !seen.results.empty());
+            }
+        }
+    }
+}
+
+} // namespace
