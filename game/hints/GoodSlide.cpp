@@ -20,8 +20,8 @@ ShortestSearch Unlimited()
 
 class Reduction {
 public:
-    explicit Reduction(const HintPosition& position)
-        : n_(position.n), board_(position), locked_(position.CellCount(), false)
+    Reduction(const HintPosition& position, std::stop_token stop)
+        : n_(position.n), board_(position), locked_(position.CellCount(), false), stop_(std::move(stop))
     {
     }
 
@@ -74,7 +74,10 @@ private:
         std::queue<int> queue;
         queue.push(start);
         int goal = -1;
-        while (!queue.empty()) {
+        for (int visited = 1; !queue.empty(); ++visited) {
+            // The searches of the first lines of a 10 x 10 take tens of milliseconds.
+            if (visited % 4096 == 0 && stop_.stop_requested())
+                return false;
             const int code = queue.front();
             queue.pop();
             places = Decode(code);
@@ -152,11 +155,12 @@ private:
     HintPosition board_;
     std::vector<bool> locked_;
     std::vector<int> path_;
+    const std::stop_token stop_;
 };
 
 } // namespace
 
-SlideHint FindGoodSlide(const HintPosition& position)
+SlideHint FindGoodSlide(const HintPosition& position, std::stop_token stop)
 {
     SlideHint hint;
     hint.status = SlideStatus(position);
@@ -164,11 +168,11 @@ SlideHint FindGoodSlide(const HintPosition& position)
         return hint;
     if (position.n == 3)
         return FindShortestSlide(position);
-    Reduction reduction(position);
+    Reduction reduction(position, stop);
     // Parity has been checked, so every step finds its way; were one not to, the position is
     // reported as beyond help rather than searched again.
     if (!reduction.Solve()) {
-        hint.status = HintStatus::Unsolvable;
+        hint.status = stop.stop_requested() ? HintStatus::Cancelled : HintStatus::Unsolvable;
         return hint;
     }
     return HintFromPath(position, reduction.Path(), false);
