@@ -64,11 +64,14 @@ private:
     {
         const int cells = board_.CellCount();
         const int pieces = static_cast<int>(homes.size());
-        const int states = pieces == 1 ? cells * cells : cells * cells * cells;
-        std::vector<int> from(states, -1);
+        auto home = [&](const Places& at) { return at[1] == homes[0] && (pieces == 1 || at[2] == homes[1]); };
         Places places = {board_.HoleCell(), 0, 0};
         for (int i = 0; i < pieces; ++i)
             places[i + 1] = Find(homes[i]);
+        if (home(places))
+            return Lock(homes);
+        const int states = pieces == 1 ? cells * cells : cells * cells * cells;
+        std::vector<int> from(states, -1);
         const int start = Encode(places);
         from[start] = start;
         std::queue<int> queue;
@@ -81,7 +84,7 @@ private:
             const int code = queue.front();
             queue.pop();
             places = Decode(code);
-            if (places[1] == homes[0] && (pieces == 1 || places[2] == homes[1])) {
+            if (home(places)) {
                 goal = code;
                 break;
             }
@@ -108,8 +111,13 @@ private:
             holes.push_back(code % cells);
         for (auto hole = holes.rbegin(); hole != holes.rend(); ++hole)
             Slide(*hole);
-        for (int home : homes)
-            locked_[home] = true;
+        return Lock(homes);
+    }
+
+    bool Lock(const std::vector<int>& cells)
+    {
+        for (int cell : cells)
+            locked_[cell] = true;
         return true;
     }
 
