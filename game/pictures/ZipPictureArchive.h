@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureDecoder.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -15,8 +17,8 @@ bool IsArchivePath(const QString& path);
 // carry a picture signature.
 class ZipPictureArchive {
 public:
-    // Members declared larger than this are refused by Extract.
-    static constexpr std::uint32_t MaxMemberSize = 256u * 1024 * 1024;
+    // Members declared larger than this are refused by Extract: the bound of every picture file.
+    static constexpr std::uint32_t MaxMemberSize = std::uint32_t(PictureDecoder::MaxPictureBytes);
 
     ZipPictureArchive();   // reseeds the C library generator from the clock
     ~ZipPictureArchive();  // Close
