@@ -30,6 +30,7 @@ test: build
 bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/tilora_bench
 	@$(BUILD)/bin/tilora_hints_bench
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/tilora_picture_bench
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
