@@ -6,7 +6,8 @@ BUILD_TYPE ?= RelWithDebInfo
 
 # Debian packages the build, the tests and the benchmarks need.
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev \
-            libminizip-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
+            libminizip-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev \
+            desktop-file-utils libglib2.0-bin
 
 .PHONY: all deps configure build run test bench sanitize clean
 
