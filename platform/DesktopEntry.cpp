@@ -1,5 +1,7 @@
 #include "DesktopEntry.h"
 
+#include <QHash>
+
 namespace {
 
 bool IsControl(QChar c)
@@ -42,6 +44,34 @@ QString EscapedValue(const QString& value)
     return out;
 }
 
+QString UnescapedValue(const QString& value)
+{
+    static const QHash<QChar, QChar> escapes = {{'s', ' '}, {'n', '\n'}, {'t', '\t'}, {'r', '\r'}, {'\\', '\\'}};
+    QString out;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size() && escapes.contains(value[i + 1]))
+            out += escapes.value(value[++i]);
+        else
+            out += value[i];
+    }
+    return out;
+}
+
+// The first argument of an unescaped Exec value: a quoted one up to its closing quote, with
+// backslashes inside taken literally before the next character; else up to the first blank.
+QString ExecProgram(const QString& exec)
+{
+    if (!exec.startsWith('"'))
+        return exec.section(' ', 0, 0);
+    QString program;
+    for (qsizetype i = 1; i < exec.size() && exec[i] != '"'; ++i) {
+        if (exec[i] == '\\' && i + 1 < exec.size())
+            ++i;
+        program += exec[i];
+    }
+    return program;
+}
+
 } // namespace
 
 namespace DesktopEntries {
@@ -80,6 +110,31 @@ bool Write(const QString& path, const DesktopEntry& entry, FileKind kind)
             return false;
     }
     return WriteFileSafely(path, Text(entry), kind);
+}
+
+QStringList Programs(const QByteArray& text)
+{
+    QStringList programs;
+    bool inEntryGroup = false;
+    for (const QString& line : QString::fromUtf8(text).split('\n')) {
+        if (line.startsWith('[')) {
+            inEntryGroup = line.trimmed() == QStringLiteral("[Desktop Entry]");
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (!inEntryGroup || equals < 0)
+            continue;
+        const QString key = line.left(equals).trimmed();
+        QString raw = line.mid(equals + 1);
+        while (raw.startsWith(' '))
+            raw.remove(0, 1);
+        const QString value = UnescapedValue(raw);
+        if (key == QStringLiteral("TryExec"))
+            programs << value;
+        else if (key == QStringLiteral("Exec"))
+            programs << ExecProgram(value);
+    }
+    return programs;
 }
 
 } // namespace DesktopEntries

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // A menu or desktop entry that starts one program with no arguments.
 struct DesktopEntry {
@@ -26,5 +27,9 @@ QByteArray Text(const DesktopEntry& entry);
 
 // Writes the entry to `path` through SafeFileWriter. False when it cannot be carried or written.
 bool Write(const QString& path, const DesktopEntry& entry, FileKind kind);
+
+// The programs an entry's text starts: its TryExec path and the program of its Exec line, with
+// the file's escaping and the Exec quoting undone, so it can be told whose entry a file is.
+QStringList Programs(const QByteArray& text);
 
 } // namespace DesktopEntries
