@@ -55,7 +55,8 @@ bool Relocate(const QString& ownPath, const ProgramStarter& start)
 bool IsInstalledUninstaller(const QString& argument, const QString& ownPath)
 {
     const QFileInfo file(argument);
-    if (!file.isAbsolute() || file.fileName() != QStringLiteral("Uninstaller") || file.isSymLink() || !file.isFile())
+    if (!file.isAbsolute() || file.fileName() != QStringLiteral("Uninstaller") || file.isSymLink() || !file.isFile()
+        || file.size() != QFileInfo(ownPath).size())
         return false;
     const QByteArray installed = Digest(argument);
     return !installed.isEmpty() && installed == Digest(ownPath);

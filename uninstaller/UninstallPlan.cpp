@@ -33,8 +33,7 @@ UninstallPlaces UninstallPlan::CurrentPlaces(const QString& installFolder)
 {
     UninstallPlaces places;
     places.installFolder = installFolder;
-    places.menuFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                        + QStringLiteral("/applications/Tilora");
+    places.menuFolder = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) + QStringLiteral("/Tilora");
     // Without a desktop folder of its own the user's desktop is the home folder, where no entry was put.
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (QFileInfo(desktop).isDir() && FolderIdentity(desktop) != FolderIdentity(QDir::homePath()))
