@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <map>
 
-// Everything under `root` by relative path: a file's bytes, "<folder>", or a link's "-> target".
-// `skip` names top-level entries left out (e.g. the temporary folder).
+// Everything under `root` by relative path: a file's bytes, "<folder>", or a link's "-> target";
+// top-level names in `skip` are left out.
 using FolderSnapshot = std::map<QString, QByteArray>;
 
 inline FolderSnapshot SnapshotOf(const QString& root, const QStringList& skip = {})
@@ -18,23 +16,21 @@ inline FolderSnapshot SnapshotOf(const QString& root, const QStringList& skip = 
     while (it.hasNext()) {
         const QFileInfo info = it.nextFileInfo();
         const QString path = QDir(root).relativeFilePath(info.filePath());
+        QFile file(info.filePath());
         if (skip.contains(path.section('/', 0, 0)))
             continue;
-        QFile file(info.filePath());
-        if (info.isSymLink())
-            snapshot[path] = "-> " + QFile::encodeName(info.symLinkTarget());
-        else if (info.isDir())
-            snapshot[path] = "<folder>";
-        else
-            snapshot[path] = file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
+        snapshot[path] = info.isSymLink() ? "-> " + info.symLinkTarget().toUtf8()
+                         : info.isDir()   ? "<folder>"
+                                          : (file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>");
     }
     return snapshot;
 }
 
-inline QStringList PathsOf(const FolderSnapshot& snapshot)
+// The paths of a snapshot, one text, so that a difference reads plainly.
+inline std::string PathsOf(const FolderSnapshot& snapshot)
 {
-    QStringList paths;
+    std::string paths;
     for (const auto& [path, contents] : snapshot)
-        paths << path;
+        paths += path.toStdString() + " | ";
     return paths;
 }

@@ -11,20 +11,16 @@
 inline void InstallGameFiles(const QString& folder, const QByteArray& uninstaller = "UNINSTALLER")
 {
     QDir().mkpath(folder);
-    for (const QString name : {"Tilora", "Tilora.png", "Tilora.html", "Tilora.cnt"})
-        WriteFileSafely(folder + '/' + name, name.toUtf8(), FileKind::Data);
-    WriteFileSafely(folder + "/Uninstaller", uninstaller, FileKind::Program);
-
-    QDir().mkpath(QDir::homePath() + "/Desktop");
+    for (const QString name : {"Tilora", "Tilora.png", "Tilora.html", "Tilora.cnt", "Uninstaller"})
+        WriteFileSafely(folder + '/' + name, name == "Uninstaller" ? uninstaller : name.toUtf8(), FileKind::Program);
+    QDir::home().mkdir("Desktop");
     const UninstallPlaces places = UninstallPlan::CurrentPlaces(folder);
     QDir().mkpath(places.menuFolder);
-    const QString icon = folder + "/Tilora.png";
-    DesktopEntries::Write(places.menuFolder + "/Tilora.desktop", {"Tilora", folder + "/Tilora", icon}, FileKind::Data);
-    DesktopEntries::Write(places.menuFolder + "/Uninstall.desktop", {"Uninstall", folder + "/Uninstaller", icon},
-                          FileKind::Data);
-    DesktopEntries::Write(places.desktopFolder + "/Tilora.desktop", {"Tilora", folder + "/Tilora", icon},
-                          FileKind::Program);
-
+    for (const QString& entry : {places.menuFolder + "/Tilora", places.menuFolder + "/Uninstall",
+                                places.desktopFolder + "/Tilora"}) {
+        const QString program = folder + (entry.endsWith("Uninstall") ? "/Uninstaller" : "/Tilora");
+        DesktopEntries::Write(entry + ".desktop", {"Tilora", program, folder + "/Tilora.png"}, FileKind::Data);
+    }
     Profile profile;
     for (const char* section : {"Settings", "Scores", "SliderScores"})
         profile.WriteProfileInt(section, "Dimension", 4);
@@ -34,9 +30,8 @@ inline void InstallGameFiles(const QString& folder, const QByteArray& uninstalle
 // Empties the private home between cases, keeping its temporary folder.
 inline void ClearHome()
 {
-    QDir home = QDir::home();
-    for (const QString& name : home.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        if (name != "tmp" && !QDir(home.filePath(name)).removeRecursively())
-            QFile::remove(home.filePath(name));
+    for (const QFileInfo& info : QDir::home().entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (info.fileName() != "tmp")
+            info.isDir() && !info.isSymLink() ? QDir(info.filePath()).removeRecursively() : QFile::remove(info.filePath());
     }
 }

@@ -9,111 +9,77 @@
 
 using namespace UninstallPhases;
 
-namespace {
-
-const QByteArray Program = "UNINSTALLER";
-
-// Phase B as the copy in the temporary folder runs it; the copy is made anew for every run.
-QString TemporaryCopy()
+TEST(UninstallPhases, RemovesOnlyForItsInstalledSelfWhenConfirmedAndNoGameRuns)
 {
     const QString copy = TemporaryFolder() + '/' + CopyName;
-    WriteFileSafely(copy, Program, FileKind::Program);
-    return copy;
-}
-
-struct Asked {
-    int confirmations = 0;
-    QStringList told;
-};
-
-Questions Answering(bool uninstall, Asked& asked)
-{
-    return {[&asked, uninstall] { ++asked.confirmations; return uninstall; },
-            [&asked](const QString& text) { asked.told << text; }};
-}
-
-} // namespace
-
-TEST(UninstallPhases, ActsOnlyForTheInstalledCopyOfItself)
-{
-    QTemporaryDir dir;
-    const QString folder = dir.filePath("Tilora");
-    InstallGameFiles(folder);
-    InstallGameFiles(dir.filePath("other"), "ANOTHER PROGRAM");
-    QDir().mkpath(dir.filePath("dir/Uninstaller"));
-    QDir().mkpath(dir.filePath("link"));
-    QFile::link(folder + "/Uninstaller", dir.filePath("link/Uninstaller"));
-    const FolderSnapshot before = SnapshotOf(dir.path());
-
-    for (const QString& argument : {QString("Tilora/Uninstaller"), folder + "/../Tilora/uninstaller",
-                                   dir.filePath("other/Uninstaller"), dir.filePath("dir/Uninstaller"),
-                                   dir.filePath("link/Uninstaller"), dir.filePath("gone/Uninstaller")}) {
-        Asked asked;
-        EXPECT_EQ(RemoveInstallation(argument, TemporaryCopy(), Answering(true, asked)), Outcome::Refused)
-            << argument.toStdString();
-        EXPECT_EQ(asked.confirmations, 0);
-    }
-    EXPECT_EQ(SnapshotOf(dir.path()), before);
-    EXPECT_FALSE(QFile::exists(TemporaryFolder() + '/' + CopyName));
-}
-
-TEST(UninstallPhases, RemovesOnlyWhenConfirmedAndNoGameRunsFromTheFolder)
-{
-    QTemporaryDir dir;
+    QDir::setCurrent(QDir::homePath());  // where the relative path below would name the real one
     // Upper case and a colon, which a lower-cased path cut at its last colon would lose.
-    const QString folder = dir.filePath("C: Games/Tilora");
-    for (const bool gameRunning : {false, true}) {
-        for (const bool uninstall : {false, true}) {
-            InstallGameFiles(folder, Program);
-            QProcess game;
-            if (gameRunning) {
-                QFile::remove(folder + "/Tilora");
-                QFile::copy("/bin/sleep", folder + "/Tilora");
-                game.start(folder + "/Tilora", {"30"});
-                ASSERT_TRUE(game.waitForStarted());
-            }
-            const FolderSnapshot before = SnapshotOf(QDir::homePath(), {"tmp"});
-            Asked asked;
-            const Outcome outcome = RemoveInstallation(folder + "/Uninstaller", TemporaryCopy(), Answering(uninstall, asked));
-
-            const bool removes = uninstall && !gameRunning;
-            EXPECT_EQ(outcome, !uninstall ? Outcome::Cancelled : gameRunning ? Outcome::StillRunning : Outcome::Removed);
-            EXPECT_EQ(asked.told, uninstall && gameRunning ? QStringList{StillRunningText} : QStringList{});
-            EXPECT_EQ(QFile::exists(folder), !removes);
-            if (!removes) {
-                EXPECT_EQ(SnapshotOf(QDir::homePath(), {"tmp"}), before);
-            }
-            EXPECT_FALSE(QFile::exists(TemporaryFolder() + '/' + CopyName));
-            game.kill();
-            game.waitForFinished();
-            QDir(folder).removeRecursively();
-            ClearHome();
+    const QString folder = QDir::home().filePath("C: Games/Tilora"), other = QDir::home().filePath("other");
+    const struct {
+        QString argument;
+        bool uninstall, gameRuns;
+        Outcome outcome;
+    } cases[] = {
+        {"C: Games/Tilora/Uninstaller", true, false, Outcome::Refused},
+        {other + "/Uninstaller", true, false, Outcome::Refused},  // another program
+        {other + "/link/Uninstaller", true, false, Outcome::Refused},
+        {other + "/dir/Uninstaller", true, false, Outcome::Refused},
+        {folder + "/Uninstaller", false, false, Outcome::Cancelled},
+        {folder + "/Uninstaller", true, true, Outcome::StillRunning},
+        {folder + "/Uninstaller", true, false, Outcome::Removed},
+    };
+    for (const auto& c : cases) {
+        InstallGameFiles(other, "ANOTHER PROGRAM");
+        InstallGameFiles(folder);
+        QDir().mkpath(other + "/dir/Uninstaller");
+        QDir().mkpath(other + "/link");
+        QFile::link(folder + "/Uninstaller", other + "/link/Uninstaller");
+        QProcess game;
+        if (c.gameRuns) {
+            QFile::remove(folder + "/Tilora");
+            QFile::copy("/bin/sleep", folder + "/Tilora");
+            game.start(folder + "/Tilora", {"30"});
+            ASSERT_TRUE(game.waitForStarted());
         }
+        const FolderSnapshot before = SnapshotOf(QDir::homePath(), {"tmp"});
+        QFile::copy(folder + "/Uninstaller", copy);
+        int asked = 0;
+        QStringList told;
+        const Questions questions = {[&] { return ++asked, c.uninstall; }, [&](const QString& text) { told << text; }};
+
+        EXPECT_EQ(RemoveInstallation(c.argument, copy, questions), c.outcome) << c.argument.toStdString();
+        EXPECT_EQ(asked, c.outcome != Outcome::Refused);
+        EXPECT_EQ(told, c.gameRuns ? QStringList{StillRunningText} : QStringList{});
+        EXPECT_EQ(QFile::exists(folder), c.outcome != Outcome::Removed);
+        if (c.outcome != Outcome::Removed) {
+            EXPECT_EQ(SnapshotOf(QDir::homePath(), {"tmp"}), before) << c.argument.toStdString();
+        }
+        EXPECT_FALSE(QFile::exists(copy));
+        game.kill();
+        game.waitForFinished();
+        ClearHome();
     }
 }
 
 TEST(UninstallPhases, RelocatesToAPrivateCopyWithoutFollowingAPlantedLink)
 {
     QTemporaryDir dir;
-    const QString own = dir.filePath("Uninstaller");
-    const QString victim = dir.filePath("victim");
-    WriteFileSafely(own, Program, FileKind::Program);
-    WriteFileSafely(victim, "keep", FileKind::Data);
+    const QString own = dir.filePath("Uninstaller"), victim = dir.filePath("victim");
     const QString copy = TemporaryFolder() + '/' + CopyName;
+    WriteFileSafely(own, "PROGRAM", FileKind::Program);
+    WriteFileSafely(victim, "keep", FileKind::Data);
     ASSERT_TRUE(QFile::link(victim, copy));
 
     QStringList started;
     EXPECT_TRUE(Relocate(own, [&](const QString& program, const QStringList& arguments) {
-        started << program << arguments;
-        return true;
+        return started << program << arguments, true;
     }));
     EXPECT_EQ(started, QStringList({copy, own}));
     EXPECT_EQ(SnapshotOf(dir.path())["victim"], "keep");
     struct stat info {};
     ASSERT_EQ(::lstat(QFile::encodeName(copy).constData(), &info), 0);
-    EXPECT_TRUE(S_ISREG(info.st_mode));
-    EXPECT_EQ(info.st_mode & 07777, 0700u);
-    EXPECT_EQ(SnapshotOf(TemporaryFolder())[CopyName], Program);
+    EXPECT_EQ(info.st_mode, S_IFREG | 0700u);
+    EXPECT_EQ(SnapshotOf(TemporaryFolder())[CopyName], "PROGRAM");
 
     // A copy that cannot be started is taken away again, and the caller does the work itself.
     EXPECT_FALSE(Relocate(own, [](const QString&, const QStringList&) { return false; }));
@@ -123,9 +89,8 @@ TEST(UninstallPhases, RelocatesToAPrivateCopyWithoutFollowingAPlantedLink)
 TEST(UninstallPhases, TemporaryFolderFallsBackToTmp)
 {
     const QByteArray saved = qgetenv("TMPDIR");
-    QTemporaryDir dir;
-    for (const auto& [tmpdir, expected] : {std::pair<QString, QString>{"", "/tmp"}, {dir.filePath("missing"), "/tmp"},
-                                           {dir.path(), dir.path()}}) {
+    for (const auto& [tmpdir, expected] : {std::pair<QString, QString>{"", "/tmp"}, {saved + "/missing", "/tmp"},
+                                           {saved, saved}}) {
         qputenv("TMPDIR", tmpdir.toUtf8());
         EXPECT_EQ(TemporaryFolder(), expected);
     }
