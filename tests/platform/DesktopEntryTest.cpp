@@ -22,15 +22,6 @@ TEST(DesktopEntries, ExecQuotesArgumentsWithReservedCharactersAndEscapesForTheFi
         EXPECT_EQ(DesktopEntries::ExecValue(program), exec) << program.toStdString();
 }
 
-TEST(DesktopEntries, ProgramsReadBackTheTryExecAndExecPathsWritten)
-{
-    for (const QString program : {"/opt/T", "/a b/T", "/x/\"q\" 'it' \\ $H `id`/T", "/x/a=b/T", "/x/  lead"}) {
-        const QByteArray text = DesktopEntries::Text({"T", program, "/i.png"});
-        EXPECT_EQ(DesktopEntries::Programs(text), QStringList({program, program})) << text.toStdString();
-    }
-    EXPECT_EQ(DesktopEntries::Programs("[Other]\nExec=/x/T\n[Desktop Entry]\nExec = /y/T %f\n"), QStringList{"/y/T"});
-}
-
 TEST(DesktopEntries, PathsALauncherWouldNotGiveBackAreRefused)
 {
     QTemporaryDir dir;

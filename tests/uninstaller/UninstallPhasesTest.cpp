@@ -40,6 +40,7 @@ TEST(UninstallPhases, RemovesOnlyForItsInstalledSelfWhenConfirmedAndNoGameRuns)
             QFile::copy("/bin/sleep", folder + "/Tilora");
             game.start(folder + "/Tilora", {"30"});
             ASSERT_TRUE(game.waitForStarted());
+            QFile::remove(folder + "/Tilora");  // still running from the file it started from
         }
         const FolderSnapshot before = SnapshotOf(QDir::homePath(), {"tmp"});
         QFile::copy(folder + "/Uninstaller", copy);
