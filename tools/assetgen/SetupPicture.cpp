@@ -4,7 +4,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QRadialGradient>
 
 namespace {
@@ -86,14 +85,8 @@ void PaintFloppy(QPainter& p, const QPointF& at, const QColor& colour)
     p.translate(at);
     p.setPen(QPen(QColor(20, 20, 20), 1));
     p.setBrush(colour);
-    QPainterPath body;
-    body.moveTo(0, 0);
-    body.lineTo(30, 0);
-    body.lineTo(34, 4);
-    body.lineTo(34, 34);
-    body.lineTo(0, 34);
-    body.closeSubpath();
-    p.drawPath(body);
+    // The clipped top-right corner of a floppy disk.
+    p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(30, 0), QPointF(34, 4), QPointF(34, 34), QPointF(0, 34)}));
     p.setBrush(QColor(190, 190, 200));
     p.drawRect(QRectF(8, 0, 18, 11));
     p.setBrush(colour.darker(160));
