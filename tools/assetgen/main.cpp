@@ -1,6 +1,5 @@
-// assetgen <source folder>: paints and synthesises the pictures and sounds of the game and of the
-// setup program into their resource folders (BMP, WAVE, BITMAP, ICON) under game/resources and
-// setup/resources of <source folder>, and the desktop icon beside the game's.
+// assetgen <output folder>: paints and synthesises the game's pictures and sounds into the
+// resource folders under <output folder> (BMP, WAVE, BITMAP, ICON) and the desktop icon beside them.
 #include "AboutPicture.h"
 #include "BmpFile.h"
 #include "BuiltInPicture.h"
@@ -39,18 +38,19 @@ bool WritePng(const QImage& image, const QString& path)
 std::vector<Asset> AllAssets()
 {
     return {
-        {"game/resources/BMP/IDR_BMP2.bmp", [](const QString& path) { return WriteBmp24(PaintBuiltInPicture(), path); }},
-        {"game/resources/WAVE/IDR_SLIDER.wav", [](const QString& path) { return WriteSound(SynthesiseSlideClick(), path); }},
-        {"game/resources/WAVE/IDR_SHUFFLE.wav", [](const QString& path) { return WriteSound(SynthesiseSwapSwish(), path); }},
-        {"game/resources/WAVE/IDR_COMPLETE.wav", [](const QString& path) { return WriteSound(SynthesiseCompletionChime(), path); }},
-        {"game/resources/BITMAP/129.bmp", [](const QString& path) { return WriteBmp24(PaintToolbarStrip(ButtonFace::Light), path); }},
-        {"game/resources/BITMAP/133.bmp", [](const QString& path) { return WriteBmp24(PaintToolbarStrip(ButtonFace::Dark), path); }},
-        {"game/resources/BITMAP/116.bmp", [](const QString& path) { return WriteBmp24(PaintAboutPicture(), path); }},
-        {"game/resources/ICON/111.png", [](const QString& path) { return WritePng(PaintProgramIcon(256), path); }},
+        {"BMP/IDR_BMP2.bmp", [](const QString& path) { return WriteBmp24(PaintBuiltInPicture(), path); }},
+        {"WAVE/IDR_SLIDER.wav", [](const QString& path) { return WriteSound(SynthesiseSlideClick(), path); }},
+        {"WAVE/IDR_SHUFFLE.wav", [](const QString& path) { return WriteSound(SynthesiseSwapSwish(), path); }},
+        {"WAVE/IDR_COMPLETE.wav", [](const QString& path) { return WriteSound(SynthesiseCompletionChime(), path); }},
+        {"BITMAP/129.bmp", [](const QString& path) { return WriteBmp24(PaintToolbarStrip(ButtonFace::Light), path); }},
+        {"BITMAP/133.bmp", [](const QString& path) { return WriteBmp24(PaintToolbarStrip(ButtonFace::Dark), path); }},
+        {"BITMAP/116.bmp", [](const QString& path) { return WriteBmp24(PaintAboutPicture(), path); }},
+        {"ICON/111.png", [](const QString& path) { return WritePng(PaintProgramIcon(256), path); }},
         // The desktop entries' icon is the same picture, kept beside the resource folders.
-        {"game/resources/Tilora.png", [](const QString& path) { return WritePng(PaintProgramIcon(256), path); }},
-        {"setup/resources/BITMAP/109.bmp", [](const QString& path) { return WriteBmp24(PaintSetupPicture(), path); }},
-        {"setup/resources/ICON/102.png", [](const QString& path) { return WritePng(PaintInstallerIcon(64), path); }},
+        {"Tilora.png", [](const QString& path) { return WritePng(PaintProgramIcon(256), path); }},
+        // The setup program's picture and icon, in its own resource folder beside the game's.
+        {"../../setup/resources/BITMAP/109.bmp", [](const QString& path) { return WriteBmp24(PaintSetupPicture(), path); }},
+        {"../../setup/resources/ICON/102.png", [](const QString& path) { return WritePng(PaintInstallerIcon(64), path); }},
     };
 }
 
@@ -65,7 +65,7 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
     const QStringList args = app.arguments();
     if (args.size() != 2) {
-        err << "usage: assetgen <source folder>\n";
+        err << "usage: assetgen <output folder>\n";
         return 2;
     }
     const QString folder = args.at(1);
