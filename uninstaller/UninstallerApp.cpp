@@ -7,6 +7,7 @@
 #include "UninstallPhases.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace {
@@ -27,6 +28,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Uninstaller"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/ICON/102")));
     BackgroundWindow window(QStringLiteral("Tilora Uninstall"));
     window.ShowMaximized();
 
