@@ -42,6 +42,12 @@ QString EscapedValue(const QString& value)
     return out;
 }
 
+// The Exec value for a program run without arguments, quoted and escaped as the file stores it.
+QString ExecValue(const QString& program)
+{
+    return EscapedValue(NeedsQuotes(program) ? Quoted(program) : program);
+}
+
 } // namespace
 
 namespace DesktopEntries {
@@ -53,11 +59,6 @@ bool CanCarry(const QString& path)
             return false;
     }
     return !path.isEmpty();
-}
-
-QString ExecValue(const QString& program)
-{
-    return EscapedValue(NeedsQuotes(program) ? Quoted(program) : program);
 }
 
 QByteArray Text(const DesktopEntry& entry)
