@@ -72,6 +72,12 @@ QString ExecProgram(const QString& exec)
     return program;
 }
 
+// The Exec value for a program run without arguments, quoted and escaped as the file stores it.
+QString ExecValue(const QString& program)
+{
+    return EscapedValue(NeedsQuotes(program) ? Quoted(program) : program);
+}
+
 } // namespace
 
 namespace DesktopEntries {
@@ -83,11 +89,6 @@ bool CanCarry(const QString& path)
             return false;
     }
     return !path.isEmpty();
-}
-
-QString ExecValue(const QString& program)
-{
-    return EscapedValue(NeedsQuotes(program) ? Quoted(program) : program);
 }
 
 QByteArray Text(const DesktopEntry& entry)

@@ -20,9 +20,6 @@ namespace DesktopEntries {
 // reading of the Exec line.
 bool CanCarry(const QString& path);
 
-// The Exec value for a program run without arguments, quoted and escaped as the file stores it.
-QString ExecValue(const QString& program);
-
 QByteArray Text(const DesktopEntry& entry);
 
 // Writes the entry to `path` through SafeFileWriter. False when it cannot be carried or written.

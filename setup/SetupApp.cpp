@@ -4,8 +4,8 @@
 #include "SetupFrame.h"
 #include "SetupMessages.h"
 
-SetupApp::SetupApp(QString packagePath, const PayloadManifest& manifest, DestinationDialog::FolderPicker picker)
-    : packagePath_(std::move(packagePath)), manifest_(manifest), picker_(std::move(picker))
+SetupApp::SetupApp(QString packagePath, const PayloadManifest& manifest)
+    : packagePath_(std::move(packagePath)), manifest_(manifest)
 {
 }
 
@@ -17,6 +17,6 @@ int SetupApp::Run()
         SetupMessages::ShowPlain(nullptr, QString::fromLatin1(SetupMessages::Damaged));
         return 1;
     }
-    SetupFrame frame(package, picker_);
+    SetupFrame frame(package);
     return frame.RunWizard();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "DestinationDialog.h"
 #include "PayloadManifest.h"
 
 #include <QString>
@@ -9,7 +8,7 @@
 // runs the wizard. Nothing is shown or written when the package is damaged.
 class SetupApp {
 public:
-    SetupApp(QString packagePath, const PayloadManifest& manifest, DestinationDialog::FolderPicker picker = {});
+    SetupApp(QString packagePath, const PayloadManifest& manifest);
 
     // The program's exit code.
     int Run();
@@ -17,5 +16,4 @@ public:
 private:
     QString packagePath_;
     const PayloadManifest& manifest_;
-    DestinationDialog::FolderPicker picker_;
 };

@@ -1,5 +1,6 @@
 #include "SetupFrame.h"
 
+#include "DestinationDialog.h"
 #include "FinishDialog.h"
 #include "InstallPackage.h"
 #include "SetupMessages.h"
@@ -7,8 +8,8 @@
 
 #include <QIcon>
 
-SetupFrame::SetupFrame(InstallPackage& package, DestinationDialog::FolderPicker picker)
-    : BackgroundWindow(QStringLiteral("Tilora Setup")), package_(package), picker_(std::move(picker))
+SetupFrame::SetupFrame(InstallPackage& package)
+    : BackgroundWindow(QStringLiteral("Tilora Setup")), package_(package)
 {
     setWindowIcon(QIcon(QStringLiteral(":/ICON/102")));
 }
@@ -46,7 +47,7 @@ bool SetupFrame::ChooseDestination(QString* folder)
 {
     for (;;) {
         // A fresh page each time, so that it offers the default folder again.
-        DestinationDialog page(this, picker_);
+        DestinationDialog page(this);
         if (page.exec() == QDialog::Accepted) {
             *folder = page.Folder();
             return true;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "BackgroundWindow.h"
-#include "DestinationDialog.h"
 
 class InstallPackage;
 
@@ -10,7 +9,7 @@ class InstallPackage;
 class SetupFrame : public BackgroundWindow {
     Q_OBJECT
 public:
-    explicit SetupFrame(InstallPackage& package, DestinationDialog::FolderPicker picker = {});
+    explicit SetupFrame(InstallPackage& package);
 
     // Shows the window and runs the wizard to its end. The exit code of setup: 0 when it
     // finished or the user cancelled, 1 when the files could not all be installed.
@@ -23,5 +22,4 @@ private:
     void Finish(const QString& folder);
 
     InstallPackage& package_;
-    DestinationDialog::FolderPicker picker_;
 };

@@ -5,12 +5,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-TEST(BackgroundWindow, NormalRectIsCentredAcrossTheScreenBelowItsTop)
-{
-    EXPECT_EQ(BackgroundWindow::NormalRect(1600), QRect(484, 50, 632, 450));
-    EXPECT_EQ(BackgroundWindow::NormalRect(1025), QRect(196, 50, 632, 450));
-}
-
 TEST(BackgroundWindow, PaintsTheGradientAndAWhiteTitleOverItsShadow)
 {
     BackgroundWindow window(QStringLiteral("Tilora Setup"));

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "InstallPackage.h"
 #include "PackageLayout.h"
+#include "PayloadManifest.h"
 #include "SafeFile.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <utility>
 #include <vector>
 
@@ -19,6 +23,27 @@ inline QByteArray PackageBytes(const PackageRecords& records, const QByteArray& 
     for (const auto& [name, data] : records)
         PackageLayout::AppendRecord(bytes, name, data);
     return bytes;
+}
+
+// The manifest a build would compile into setup for `records`; its digests live in `digests`.
+inline PayloadManifest ManifestFor(const PackageRecords& records, std::vector<QByteArray>& digests)
+{
+    PayloadManifest manifest;
+    digests.reserve(records.size());
+    for (const auto& [name, data] : records) {
+        digests.push_back(QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
+        manifest.push_back({name.constData(), data.size(), digests.back().constData()});
+    }
+    return manifest;
+}
+
+// The directory's names, in its order.
+inline QStringList EntryNames(const InstallPackage& package)
+{
+    QStringList names;
+    for (int i = 0; i < package.EntryCount(); ++i)
+        names << package.Entry(i).name;
+    return names;
 }
 
 inline QString WriteTestFile(const QString& path, const QByteArray& bytes, FileKind kind = FileKind::Data)
