@@ -3,39 +3,57 @@
 #include "UninstallPhases.h"
 
 #include <QProcess>
+#include <functional>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace UninstallPhases;
 
-TEST(UninstallPhases, RemovesOnlyForItsInstalledSelfWhenConfirmedAndNoGameRuns)
+// What exists before and what is left after, for phase B started with each argument and answer.
+TEST(UninstallPhases, RemovesOnlyWhatIsOursAndOnlyForItsInstalledSelf)
 {
     const QString copy = TemporaryFolder() + '/' + CopyName;
-    QDir::setCurrent(QDir::homePath());  // where the relative path below would name the real one
-    // Upper case and a colon, which a lower-cased path cut at its last colon would lose.
-    const QString folder = QDir::home().filePath("C: Games/Tilora"), other = QDir::home().filePath("other");
-    const struct {
-        QString argument;
-        bool uninstall, gameRuns;
-        Outcome outcome;
-    } cases[] = {
-        {"C: Games/Tilora/Uninstaller", true, false, Outcome::Refused},
-        {other + "/Uninstaller", true, false, Outcome::Refused},  // another program
-        {other + "/link/Uninstaller", true, false, Outcome::Refused},
-        {other + "/dir/Uninstaller", true, false, Outcome::Refused},
-        {folder + "/Uninstaller", false, false, Outcome::Cancelled},
-        {folder + "/Uninstaller", true, true, Outcome::StillRunning},
-        {folder + "/Uninstaller", true, false, Outcome::Removed},
-    };
-    for (const auto& c : cases) {
+    QDir::setCurrent(QDir::homePath());  // where the relative path below names the real one
+    // Upper case, a colon, and every character the entries' Exec quoting must carry back.
+    const QString parent = "C: Games 'n \"more\" $x `y` \\z", installed = parent + "/Tilora";
+    const QString folder = QDir::home().filePath(installed), other = QDir::home().filePath("Other");
+    const auto foreignArguments = [&] {
         InstallGameFiles(other, "ANOTHER PROGRAM");
-        InstallGameFiles(folder);
         QDir().mkpath(other + "/dir/Uninstaller");
         QDir().mkpath(other + "/link");
         QFile::link(folder + "/Uninstaller", other + "/link/Uninstaller");
+    };
+    const auto mine = [](const QString& path) { WriteFileSafely(QDir::home().filePath(path), "mine", FileKind::Data); };
+    const QString menu = "data/applications/Tilora";
+    const struct {
+        QString argument;
+        Outcome outcome;
+        std::function<void()> alsoThere;
+        QStringList alsoLeft = {};  // when removed, besides the folders that were there before
+    } cases[] = {
+        {installed + "/Uninstaller", Outcome::Refused, foreignArguments},
+        {other + "/Uninstaller", Outcome::Refused, foreignArguments},  // another program
+        {other + "/link/Uninstaller", Outcome::Refused, foreignArguments},
+        {other + "/dir/Uninstaller", Outcome::Refused, foreignArguments},
+        {folder + "/Uninstaller", Outcome::Cancelled, [] {}},
+        {folder + "/Uninstaller", Outcome::StillRunning, [] {}},
+        {folder + "/Uninstaller", Outcome::Removed, [] {}},
+        {folder + "/Uninstaller", Outcome::Removed, [&] { mine(installed + "/notes"); }, {installed, installed + "/notes"}},
+        {folder + "/Uninstaller", Outcome::Removed, [&] { mine("config/Tilora/other.conf"); },
+         {"config/Tilora", "config/Tilora/other.conf"}},
+        {folder + "/Uninstaller", Outcome::Removed, [] { Profile().WriteProfileInt("Mine", "Kept", 1); },
+         {"config/Tilora", "config/Tilora/Tilora.conf"}},
+        {folder + "/Uninstaller", Outcome::Removed, [&] { mine(menu + "/mine.desktop"); }, {menu, menu + "/mine.desktop"}},
+        {folder + "/Uninstaller", Outcome::Removed, [&] { InstallGameFiles(other); },  // a later install elsewhere
+         {"Other", "Other/Tilora", "Other/Tilora.cnt", "Other/Tilora.html", "Other/Tilora.png", "Other/Uninstaller", menu,
+          menu + "/Tilora.desktop", menu + "/Uninstall.desktop", "Desktop/Tilora.desktop"}},
+    };
+    for (const auto& c : cases) {
+        InstallGameFiles(folder);
+        c.alsoThere();
         QProcess game;
-        if (c.gameRuns) {
+        if (c.outcome == Outcome::StillRunning) {
             QFile::remove(folder + "/Tilora");
             QFile::copy("/bin/sleep", folder + "/Tilora");
             game.start(folder + "/Tilora", {"30"});
@@ -43,19 +61,28 @@ TEST(UninstallPhases, RemovesOnlyForItsInstalledSelfWhenConfirmedAndNoGameRuns)
             QFile::remove(folder + "/Tilora");  // still running from the file it started from
         }
         const FolderSnapshot before = SnapshotOf(QDir::homePath(), {"tmp"});
-        QFile::copy(folder + "/Uninstaller", copy);
         int asked = 0;
         QStringList told;
-        const Questions questions = {[&] { return ++asked, c.uninstall; }, [&](const QString& text) { told << text; }};
+        const Questions questions = {[&] { return ++asked, c.outcome != Outcome::Cancelled; },
+                                     [&](const QString& text) { told << text; }};
+        const std::string what = c.argument.toStdString() + " " + c.alsoLeft.join(' ').toStdString();
 
-        EXPECT_EQ(RemoveInstallation(c.argument, copy, questions), c.outcome) << c.argument.toStdString();
-        EXPECT_EQ(asked, c.outcome != Outcome::Refused);
-        EXPECT_EQ(told, c.gameRuns ? QStringList{StillRunningText} : QStringList{});
-        EXPECT_EQ(QFile::exists(folder), c.outcome != Outcome::Removed);
-        if (c.outcome != Outcome::Removed) {
-            EXPECT_EQ(SnapshotOf(QDir::homePath(), {"tmp"}), before) << c.argument.toStdString();
+        QFile::copy(folder + "/Uninstaller", copy);
+        EXPECT_EQ(RemoveInstallation(c.argument, copy, questions), c.outcome) << what;
+        EXPECT_EQ(asked, c.outcome != Outcome::Refused) << what;
+        EXPECT_EQ(told, c.outcome == Outcome::StillRunning ? QStringList{StillRunningText} : QStringList{}) << what;
+        EXPECT_FALSE(QFile::exists(copy)) << what;
+        const FolderSnapshot after = SnapshotOf(QDir::homePath(), {"tmp"});
+        if (c.outcome == Outcome::Removed) {
+            QStringList expected = QStringList{"Desktop", "config", "data", "data/applications", parent} + c.alsoLeft;
+            expected.sort();
+            EXPECT_EQ(PathsOf(after), expected.join(" | ").toStdString() + " | ") << what;
+            // A second run finds no uninstaller there any more and ends without a word.
+            EXPECT_EQ(RemoveInstallation(c.argument, copy, questions), Outcome::Refused) << what;
+            EXPECT_EQ(SnapshotOf(QDir::homePath(), {"tmp"}), after) << what;
+        } else {
+            EXPECT_EQ(after, before) << what;
         }
-        EXPECT_FALSE(QFile::exists(copy));
         game.kill();
         game.waitForFinished();
         ClearHome();
