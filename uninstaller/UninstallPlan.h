@@ -30,7 +30,6 @@ public:
     // The places of an installation in `installFolder` for the user running this program.
     static UninstallPlaces CurrentPlaces(const QString& installFolder);
 
-    const std::vector<UninstallStep>& Steps() const { return steps_; }
     void CarryOut() const;
 
 private:
