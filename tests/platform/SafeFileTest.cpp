@@ -41,18 +41,3 @@ TEST(SafeFileWriter, ReplacesAPlantedLinkAndLeavesItsTargetAlone)
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
-
-TEST(SafeFileWriter, WhatIsNotCommittedLeavesNoFileBehind)
-{
-    QTemporaryDir dir;
-    // A folder at the final name cannot be replaced, whoever runs the test.
-    ASSERT_TRUE(QDir(dir.path()).mkpath("taken/inside"));
-    EXPECT_FALSE(WriteFileSafely(dir.filePath("taken"), "x", FileKind::Data));
-    EXPECT_FALSE(WriteFileSafely(dir.filePath("missing/file"), "x", FileKind::Data));
-    {
-        SafeFileWriter abandoned(dir.filePath("abandoned"));
-        EXPECT_TRUE(abandoned.Write("half", 4));
-    }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{"taken"});
-}
