@@ -197,7 +197,10 @@ QSettings::Format Format()
 
 bool Read(QIODevice& device, QSettings::SettingsMap& values)
 {
-    QByteArray data = device.read(MaxFileBytes + 1);
+    // The toolkit hands over the file itself, whose size is known before anything is read.
+    if (device.size() > MaxFileBytes)
+        return true;
+    QByteArray data = device.readAll();
     if (data.size() > MaxFileBytes)
         return true;
     if (data.startsWith("\xEF\xBB\xBF"))
