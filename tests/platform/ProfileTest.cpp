@@ -100,18 +100,3 @@ TEST(Profile, ReadsAndWritesFilesOfTheEarlierFormatByteForByte)
     }
     EXPECT_EQ(ReadFile(folder.filePath("written.conf")), earlier);
 }
-
-// The toolkit's own reader makes objects of these; here they are text, and no number.
-TEST(Profile, ValuesWrittenAsObjectsStayText)
-{
-    QTemporaryDir folder;
-    WriteFile(folder.filePath("objects.conf"),
-              "[Settings]\n"
-              "Dimension=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n"
-              "Grid=@Invalid()\n"
-              "Folder=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\xeQByteArrayList\\0\\x7f\\xff\\xff\\xff)\n");
-    Profile profile(folder.filePath("objects.conf"));
-    EXPECT_EQ(profile.GetProfileInt("Settings", "Dimension", 4), 4);
-    EXPECT_EQ(profile.GetProfileInt("Settings", "Grid", 1), 1);
-    EXPECT_TRUE(profile.GetProfileString("Settings", "Folder").startsWith(QString::fromLatin1("@Variant(\0\0\0\x7f", 13)));
-}
