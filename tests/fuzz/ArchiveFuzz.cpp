@@ -37,6 +37,8 @@ void ExtractEach(ZipPictureArchive& archive, int count)
 {
     for (int i = 1; i <= count; ++i) {
         FUZZ_CHECK(archive.GoToPicture(i));
+        // The member test read a signature of 58 bytes from it.
+        FUZZ_CHECK(archive.IsPictureMember() && archive.GetCurrentSize() >= 58);
         Picture picture;
         const bool loaded = archive.LoadCurrentPicture(picture);
         FUZZ_CHECK(loaded == !picture.IsEmpty());
