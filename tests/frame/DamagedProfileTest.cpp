@@ -64,17 +64,19 @@ TEST_P(DamagedProfileTest, GameStartsPlaysAndSaves)
         options.Sounds = std::make_unique<Silence>();
         MainFrame frame(std::move(options));
         ASSERT_TRUE(frame.isVisible());
-        ASSERT_EQ(frame.Board().N(), GetParam().dimension);
-        const int tile = frame.Board().TileWidth();
+        ASSERT_EQ(frame.Settings().Dimension, GetParam().dimension);
+        // The board answers the player: two tiles pressed, and the board shown changes.
+        const QImage before = frame.View()->grab().toImage();
+        const int tile = frame.View()->width() / frame.Settings().Dimension;
         QTest::mouseClick(frame.View(), Qt::LeftButton, {}, QPoint(tile / 2, tile / 2));
         QTest::mouseClick(frame.View(), Qt::LeftButton, {}, QPoint(tile + tile / 2, tile / 2));
-        EXPECT_EQ(frame.Board().Moves(), 1);
+        EXPECT_NE(frame.View()->grab().toImage(), before);
 
         ScorePair scores(profile);
         scores.LoadScores();
         scores.InsertScore(0, "Ann", 10, 1, 1);
         scores.SaveScores();
-        frame.Settings().Grid = 0;
+        frame.Settings().Grid = false;
         frame.close();
     }
     Profile reread;

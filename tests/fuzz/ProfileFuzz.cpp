@@ -15,6 +15,13 @@ struct Stored {
     ScoreTable slider;
 };
 
+// The number a setting is stored as, whatever type holds it in memory.
+template <typename Value>
+bool InRange(Value value, int lowest, int highest)
+{
+    return static_cast<int>(value) >= lowest && static_cast<int>(value) <= highest;
+}
+
 bool SameTable(const ScoreTable& a, const ScoreTable& b)
 {
     for (int i = 0; i < ScoreTable::Places; ++i)
@@ -37,11 +44,11 @@ Stored LoadAndSave(const QString& path)
     Stored stored;
     stored.settings.Folder = "/program/";
     stored.settings.LoadSettings(profile);
+    // Only the sizes, switches, colours and modes the game offers.
     const GameSettings& s = stored.settings;
-    FUZZ_CHECK(s.Dimension >= GameSettings::MinDimension && s.Dimension <= GameSettings::MaxDimension);
-    FUZZ_CHECK((s.Grid == 0 || s.Grid == 1) && (s.Sound == 0 || s.Sound == 1));
-    FUZZ_CHECK(s.GridColour >= 0 && s.GridColour <= 2 && s.SelColour >= 0 && s.SelColour <= 2);
-    FUZZ_CHECK(s.PuzzleMode == 0 || s.PuzzleMode == 1);
+    FUZZ_CHECK(s.Dimension >= 3 && s.Dimension <= 10);
+    FUZZ_CHECK(InRange(s.Grid, 0, 1) && InRange(s.Sound, 0, 1) && InRange(s.PuzzleMode, 0, 1));
+    FUZZ_CHECK(InRange(s.GridColour, 0, 2) && InRange(s.SelColour, 0, 2));
     ScorePair scores(profile);
     scores.LoadScores();
     stored.tileSwap = scores.TileSwap();
