@@ -1,6 +1,8 @@
 # Tilora: `make run` and `make test` do all the set-up on a fresh Debian machine.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_TYPE ?= RelWithDebInfo
 
@@ -8,8 +10,10 @@ BUILD_TYPE ?= RelWithDebInfo
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev \
             libminizip-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev \
             desktop-file-utils libglib2.0-bin
+# Only `make fuzz` needs these: libFuzzer comes with clang's runtime.
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
-.PHONY: all deps configure build run test package bench sanitize clean
+.PHONY: all deps configure build run test package bench sanitize fuzz clean
 
 all: build
 
@@ -46,8 +50,17 @@ sanitize: deps
 	@cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer targets built with clang, each run FUZZ_SECONDS seconds, one after the other.
+# `make test` replays their corpora (tests/fuzz/corpus) without libFuzzer.
+fuzz: deps
+	@tools/install-deps.sh $(FUZZ_PACKAGES)
+	@CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTILORA_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) --target fuzz_targets -j $(JOBS)
+	@QT_QPA_PLATFORM=offscreen tools/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
 
 # The Debian package, and the checks the archive would make of it.
 DEB_PACKAGES := dpkg-dev file fakeroot lintian desktop-file-utils appstream

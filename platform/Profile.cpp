@@ -1,6 +1,10 @@
 #include "Profile.h"
 
-Profile::Profile() : settings_(QSettings::NativeFormat, QSettings::UserScope, "Tilora", "Tilora") {}
+#include "ProfileFormat.h"
+
+Profile::Profile() : settings_(ProfileFormat::Format(), QSettings::UserScope, "Tilora", "Tilora") {}
+
+Profile::Profile(const QString& fileName) : settings_(fileName, ProfileFormat::Format()) {}
 
 QString Profile::Key(const QString& section, const QString& entry)
 {

@@ -3,12 +3,15 @@
 #include <QSettings>
 #include <QString>
 
-// The per-user profile: named values in sections, kept in the platform's native settings store
-// (organisation "Tilora", application "Tilora"). Reads never fail: a missing value, or text
-// where a number is asked for, gives the caller's default. Writes are best effort and silent.
+// The per-user profile: named values in sections, kept as plain text in the user's settings file
+// (organisation "Tilora", application "Tilora": $XDG_CONFIG_HOME/Tilora/Tilora.conf). Reads never
+// fail: a missing value, or text where a number is asked for, gives the caller's default. Writes
+// are best effort and silent.
 class Profile {
 public:
     Profile();
+    // The same profile kept in another file.
+    explicit Profile(const QString& fileName);
     Profile(const Profile&) = delete;
     Profile& operator=(const Profile&) = delete;
 

@@ -2,7 +2,25 @@
 
 #include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+namespace {
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
 
 TEST(Profile, MissingOrMalformedValuesGiveTheDefault)
 {
@@ -39,4 +57,46 @@ TEST(Profile, DeleteSectionRemovesOnlyThatSection)
     profile.DeleteSection("Scores");
     EXPECT_EQ(profile.GetProfileInt("Scores", "Moves0", 999), 999);
     EXPECT_EQ(profile.GetProfileInt("Settings", "Grid", 999), 1);
+}
+
+// A file as the game wrote it before its own format: every escape and quoting rule in use.
+TEST(Profile, ReadsAndWritesFilesOfTheEarlierFormatByteForByte)
+{
+    const QByteArray earlier =
+        "[Scores]\n"
+        "Difficulty0=-11\n"
+        "Name0=\" Ann \"\n"
+        "Name1=@@home\n"
+        "Name2=Zo\xC3\xAB\\t\xC3\x9F\\n1\\x1\\x61\n"
+        "Name3=\n"
+        "PlayerName=\xC3\x96laf \xF0\x9F\x98\x80\n"
+        "\n"
+        "[Settings]\n"
+        "Dimension=7\n"
+        "Folder=\"/home/ann/My Pictures, old; \\\"best\\\"=yes\\\\x\"\n";
+    const struct {
+        const char* section;
+        const char* entry;
+        QString value;
+    } values[] = {
+        {"Scores", "Difficulty0", "-11"},
+        {"Scores", "Name0", " Ann "},
+        {"Scores", "Name1", "@home"},
+        {"Scores", "Name2", QString::fromUtf8("Zo\xC3\xAB\t\xC3\x9F\n1\x01" "a")},
+        {"Scores", "Name3", ""},
+        {"Scores", "PlayerName", QString::fromUtf8("\xC3\x96laf \xF0\x9F\x98\x80")},
+        {"Settings", "Dimension", "7"},
+        {"Settings", "Folder", "/home/ann/My Pictures, old; \"best\"=yes\\x"},
+    };
+    QTemporaryDir folder;
+    WriteFile(folder.filePath("earlier.conf"), earlier);
+    Profile read(folder.filePath("earlier.conf"));
+    {
+        Profile written(folder.filePath("written.conf"));
+        for (const auto& v : values) {
+            EXPECT_EQ(read.GetProfileString(v.section, v.entry, "absent"), v.value) << v.entry;
+            written.WriteProfileString(v.section, v.entry, v.value);
+        }
+    }
+    EXPECT_EQ(ReadFile(folder.filePath("written.conf")), earlier);
 }
