@@ -7,11 +7,13 @@
 #include "Jumble.h"
 #include "Move.h"
 #include "RandomSource.h"
+#include "TileGlide.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QRegion>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -100,6 +102,39 @@ void BM_RearrangedBoardPaint(benchmark::State& state)
 }
 BENCHMARK(BM_RearrangedBoardPaint)->Unit(benchmark::kMicrosecond);
 
+// One frame of the longest slide on a large board: nine tiles glide along a row. The frame paints
+// only where the tiles were and are, from the kept image, and draws the tiles over it; it should
+// cost well under a full repaint.
+void BM_GlideFrame(benchmark::State& state)
+{
+    static const Picture picture = LargePicture();
+    const Position solved = Position::Solved(10, GameMode::Slider);
+    const Position after = *Apply(solved, Move::Slide({0, 9}));
+    const std::vector<TileGlide> glides = GlidesBetween(solved, after);
+    const Position base = WithGlidingCellsEmpty(after, glides);
+    const ShownBoard board{base, std::nullopt, BoardWidth, BoardHeight};
+    BoardLook look;
+    BoardPicture shown;
+    const QImage& arranged = shown.Arranged(board, picture, look);
+    const QImage& tiles = shown.Tiles(picture, 10, BoardWidth, BoardHeight);
+    QImage target(BoardWidth, BoardHeight, QImage::Format_RGB32);
+    int step = 0;
+    for (auto _ : state) {
+        const qreal progress = (step++ % 8) / 8.0;
+        QRegion area;
+        for (const TileGlide& glide : glides)
+            area += GlidingTileRect(board, glide, progress) | GlidingTileRect(board, glide, progress + 0.125);
+        QPainter painter(&target);
+        for (const QRect& rect : area)
+            PaintBoard(painter, rect, board, shown.Arranged(board, picture, look));
+        PaintGlidingTiles(painter, board, tiles, glides, progress);
+        painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+    benchmark::DoNotOptimize(arranged.constBits());
+}
+BENCHMARK(BM_GlideFrame)->Unit(benchmark::kMicrosecond);
+
 // Notes each benchmark's time per iteration, to report the ratio once all have run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -117,6 +152,8 @@ public:
             return;
         std::printf("full board paint / plain copy = %.2f (at most 2)\n",
                     paint->second / copy->second);
+        if (const auto glide = times_.find("BM_GlideFrame"); glide != times_.end())
+            std::printf("glide frame / full board paint = %.2f\n", glide->second / paint->second);
     }
 
 private:

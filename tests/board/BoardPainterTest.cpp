@@ -1,5 +1,6 @@
 // The board as painted: each tile's piece where the tile lies, the hole, grid and selection.
 #include "BoardPainter.h"
+#include "Move.h"
 #include "Picture.h"
 #include "TestPictures.h"
 
@@ -165,6 +166,66 @@ TEST_F(BoardPainterTest, CutPictureFollowsSizeAndPictureChanges)
 
     picture_.LoadFromResource("BMP", "IDR_BMP2");
     EXPECT_NE(tiles_.Tiles(picture_, 5, 150, 100).cacheKey(), fiveByFive.cacheKey());
+}
+
+TEST_F(BoardPainterTest, KeyboardCursorIsADashedFrameThatLeavesNoTrace)
+{
+    look_.SelColour = 2;
+    const QColor red(255, 0, 0);
+    const auto paintWithCursor = [&](std::optional<Cell> cursor) {
+        QImage target(Side, Side, QImage::Format_RGB32);
+        QPainter painter(&target);
+        const ShownBoard board{position_, selection_, Side, Side, cursor};
+        PaintBoard(painter, target.rect(), board, tiles_.Arranged(board, picture_, look_));
+        return target;
+    };
+    const QImage plain = paintWithCursor(std::nullopt);
+    QImage image = paintWithCursor(Cell{1, 1});
+    EXPECT_EQ(image.pixelColor(Tile, Tile), red);
+    EXPECT_TRUE(Near(image.pixelColor(Tile + 3, Tile), TileColour(5))) << "a gap between dashes";
+    EXPECT_EQ(image.pixelColor(Tile + 6, Tile), red);
+    EXPECT_EQ(image.pixelColor(Tile, Tile + 7), red);
+    EXPECT_TRUE(Near(image.pixelColor(Tile, Tile + 4), TileColour(5)));
+
+    selection_ = Cell{1, 1};
+    image = paintWithCursor(Cell{2, 1});
+    EXPECT_EQ(image.pixelColor(Tile + 3, Tile), red) << "the selection beside it stays solid";
+    selection_.reset();
+    EXPECT_EQ(paintWithCursor(std::nullopt), plain);
+}
+
+// Whatever a glide drew, the board it ends on is the one drawn without it: with the grid, when
+// the grid goes as the last move completes the picture, and for a swap.
+TEST_F(BoardPainterTest, TheKeptImageAfterAGlideIsTheImageDrawnWithoutOne)
+{
+    look_.Grid = 1;
+    const Position slider = Position::Solved(N, GameMode::Slider);
+    const Position oneFromSolved = *Apply(slider, Move::Slide({2, 3}));
+    const Position swapped = *Apply(Position::Solved(N, GameMode::TileSwap), Move::Swap({0, 0}, {3, 2}));
+    const std::pair<Position, Position> moves[] = {
+        {slider, *Apply(slider, Move::Slide({0, 3}))},
+        {oneFromSolved, slider},
+        {swapped, *Apply(swapped, Move::Swap({1, 1}, {2, 3}))},
+    };
+    for (const auto& [before, after] : moves) {
+        BoardPicture kept;
+        const ShownBoard shownBefore{before, std::nullopt, Side, Side};
+        kept.Arranged(shownBefore, picture_, look_);
+        const std::vector<TileGlide> glides = GlidesBetween(before, after);
+        const Position base = WithGlidingCellsEmpty(after, glides);
+        const ShownBoard gliding{base, std::nullopt, Side, Side};
+        QImage frame = kept.Arranged(gliding, picture_, look_).copy();
+        QPainter painter(&frame);
+        PaintGlidingTiles(painter, gliding, kept.Tiles(picture_, N, Side, Side), glides, 0.5);
+        painter.end();
+        const TileGlide& last = glides.back();  // drawn over any other crossing it
+        EXPECT_TRUE(Near(frame.pixelColor(GlidingTileRect(gliding, last, 0.5).center()),
+                         TileColour(last.Tile)));
+
+        const ShownBoard shownAfter{after, std::nullopt, Side, Side};
+        const QImage glided = kept.Arranged(shownAfter, picture_, look_).copy();
+        EXPECT_EQ(glided, BoardPicture().Arranged(shownAfter, picture_, look_));
+    }
 }
 
 } // namespace
