@@ -107,32 +107,6 @@ TEST(BoardGeometry, PressesOffTheTilesHaveNoCell)
     EXPECT_FALSE(CellAtPixel(0, 0, 0, 0, 3).has_value()) << "before the board has a size";
 }
 
-TEST(BoardGeometry, AnArrowSlidesTheTileOnTheHolesFarSideTheArrowsWay)
-{
-    const Position corner = Position::Solved(4, GameMode::Slider);  // hole at (3, 3)
-    const Position middle = After(corner, Move::Slide({1, 3}));
-    const Position centre = After(middle, Move::Slide({1, 1}));      // hole at (1, 1)
-    const struct {
-        const Position& position;
-        Direction arrow;
-        std::optional<Cell> slides;
-    } cases[] = {
-        {corner, Direction::Left, std::nullopt},  // nothing right of the hole
-        {corner, Direction::Up, std::nullopt},
-        {corner, Direction::Right, Cell{2, 3}},
-        {corner, Direction::Down, Cell{3, 2}},
-        {centre, Direction::Left, Cell{2, 1}},
-        {centre, Direction::Up, Cell{1, 2}},
-        {corner.WithEveryTileHome(), Direction::Right, std::nullopt},  // solved for the player
-        {Position::Solved(4, GameMode::TileSwap), Direction::Right, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(SlidingInto(c.position, c.arrow), c.slides) << static_cast<int>(c.arrow);
-        if (c.slides)
-            EXPECT_TRUE(Apply(c.position, Move::Slide(*c.slides)).has_value());
-    }
-}
-
 TEST(TileGlide, EveryTileThatChangedCellsGlidesAndTheHoleDoesNot)
 {
     const Position slider = Position::Solved(4, GameMode::Slider);
@@ -141,7 +115,6 @@ TEST(TileGlide, EveryTileThatChangedCellsGlidesAndTheHoleDoesNot)
     const Position tileSwap = Position::Solved(3, GameMode::TileSwap);
     EXPECT_EQ(GlidesBetween(tileSwap, After(tileSwap, Move::Swap({2, 0}, {0, 2}))),
               (std::vector<TileGlide>{{2, {2, 0}, {0, 2}}, {6, {0, 2}, {2, 0}}}));
-    EXPECT_TRUE(GlidesBetween(tileSwap, tileSwap).empty());
     EXPECT_TRUE(GlidesBetween(tileSwap, slider).empty()) << "another board glides nothing";
 }
 
