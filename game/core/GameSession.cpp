@@ -48,6 +48,7 @@ void GameSession::StartGame(StartRoute route, int n, GameMode mode)
     finished_ = false;
     startTime_ = clock_.Now();
     Notify(&SessionObserver::Changed);
+    Notify(&SessionObserver::GameStarted);
 }
 
 ClickResult GameSession::Click(Cell cell)

@@ -48,6 +48,7 @@ public:
     }
     int Shown() const { return shown_; }
     const QString& MovesLine() const { return movesLine_; }
+    const QString& TimeLine() const { return timeLine_; }
 
 private:
     void Answer()
@@ -57,6 +58,7 @@ private:
             return;
         ++shown_;
         movesLine_ = dialog->findChild<QLabel*>("movesLine")->text();
+        timeLine_ = dialog->findChild<QLabel*>("timeLine")->text();
         auto* nameBox = dialog->findChild<QLineEdit*>("nameBox");
         if (!name_.isEmpty() && nameBox && nameBox->isVisible())
             nameBox->setText(name_);
@@ -67,6 +69,14 @@ private:
     QTimer timer_;
     int shown_ = 0;
     QString movesLine_;
+    QString timeLine_;
+};
+
+// The game's clock, moved by the test.
+class StoppedClock : public GameClock {
+public:
+    std::int64_t Now() const override { return now; }
+    std::int64_t now = 5000;
 };
 
 class MainFrameTest : public ::testing::Test {
@@ -83,6 +93,7 @@ protected:
         options.ProgramFolder = folder_.path() + "/";
         options.SharedProfile = &profile_;
         options.Sounds = std::make_unique<RecordingSounds>(played_);
+        options.Clock = &clock_;
         return std::make_unique<MainFrame>(std::move(options));
     }
 
@@ -161,6 +172,7 @@ protected:
     QTemporaryDir folder_;
     Profile profile_;
     QStringList played_;
+    StoppedClock clock_;
 };
 
 TEST_F(MainFrameTest, FirstStartWritesDefaultsShowsBuiltInPuzzleAndCloseSavesSettings)
@@ -206,9 +218,11 @@ TEST_F(MainFrameTest, SliderSolvedInOneSlideReportsOneMove)
     EXPECT_TRUE(played_.isEmpty());
 
     CongratulationsAnswerer answerer;
+    clock_.now += 75;
     Press(*frame, 2, 2);
     EXPECT_EQ(answerer.Shown(), 1);
     EXPECT_EQ(answerer.MovesLine(), "Moves made : 1");
+    EXPECT_EQ(answerer.TimeLine(), "Time taken : 1 mins, 15 secs") << "from the game's start";
     EXPECT_EQ(played_, QStringList({"IDR_SLIDER", "IDR_COMPLETE"}));
     EXPECT_TRUE(frame->Session().Finished());
 }
