@@ -103,8 +103,8 @@ void BM_RearrangedBoardPaint(benchmark::State& state)
 BENCHMARK(BM_RearrangedBoardPaint)->Unit(benchmark::kMicrosecond);
 
 // One frame of the longest slide on a large board: nine tiles glide along a row. The frame paints
-// only where the tiles were and are, from the kept image, and draws the tiles over it; it should
-// cost well under a full repaint.
+// only where the tiles were and are, from the kept image, and draws the tiles over it: about two
+// tile copies a gliding tile, so under a third of a full repaint even for nine.
 void BM_GlideFrame(benchmark::State& state)
 {
     static const Picture picture = LargePicture();
@@ -143,7 +143,7 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter({{"BM_FullBoardPaint", "BM_PlainCopy", 2.0},
-                            {"BM_GlideFrame", "BM_FullBoardPaint", 0.25}});
+                            {"BM_GlideFrame", "BM_FullBoardPaint", 0.3}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios();
     benchmark::Shutdown();
