@@ -85,10 +85,15 @@ void BoardView::FinishGlide()
 {
     if (!glideAfter_)
         return;
+    StopGlide();
+    repaint();
+}
+
+void BoardView::StopGlide()
+{
     glide_.stop();
     glideAfter_.reset();
     glides_.clear();
-    repaint();
 }
 
 // Only where the gliding tiles were and now are is painted again: a few tiles' worth a frame.
@@ -109,15 +114,14 @@ void BoardView::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const BoardLook look = Look();
     // Anything else that changed the board since the move ends the glide where it is.
-    if (glideAfter_ && *glideAfter_ != session_.Current()) {
-        glide_.stop();
-        glideAfter_.reset();
-        glides_.clear();
+    if (glideAfter_ && *glideAfter_ != session_.Current())
+        StopGlide();
+    if (glideAfter_) {
+        PaintGlide(painter, event->region(), look);
+    } else {
+        const ShownBoard board = Shown();
+        PaintBoard(painter, event->rect(), board, shown_.Arranged(board, picture_, look));
     }
-    if (glideAfter_)
-        return PaintGlide(painter, event->region(), look);
-    const ShownBoard board = Shown();
-    PaintBoard(painter, event->rect(), board, shown_.Arranged(board, picture_, look));
 }
 
 void BoardView::PaintGlide(QPainter& painter, const QRegion& area, const BoardLook& look)

@@ -53,6 +53,7 @@ private:
     void CursorKey(int key);
     void PaintGlide(QPainter& painter, const QRegion& area, const BoardLook& look);
     void UpdateGlide();
+    void StopGlide();
 
     const GameSession& session_;
     const Picture& picture_;
