@@ -70,9 +70,11 @@ BoardLook BoardView::Look() const
     return look;
 }
 
+// The repaint that the move asks for shows the first frame, so a glide cut short by the next
+// is not shown finished in between.
 void BoardView::Glide(const Position& before, const Position& after)
 {
-    FinishGlide();
+    StopGlide();
     glides_ = GlidesBetween(before, after);
     if (glides_.empty())
         return;
