@@ -4,6 +4,8 @@
 #include "Picture.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 QColor GridColourFor(int gridColour)
@@ -59,41 +61,71 @@ std::optional<QRgb> GridOf(const ShownBoard& board, const BoardLook& look)
     return GridColourFor(look.GridColour).rgb();
 }
 
+// A one-pixel line across (or down) from (x, y): whole, or in dashes with gaps as long.
+void DrawLine(QPainter& painter, int x, int y, int length, bool across, bool dashed,
+              const QColor& colour)
+{
+    constexpr int Dash = 3;
+    const int step = dashed ? 2 * Dash : length;
+    for (int at = 0; at < length; at += step) {
+        const int run = std::min(dashed ? Dash : length, length - at);
+        if (across)
+            painter.fillRect(x + at, y, run, 1, colour);
+        else
+            painter.fillRect(x, y + at, 1, run, colour);
+    }
+}
+
 // The outline covers (x0, y0) to (x0 + w, y0 + h); in the last column or row it is one pixel
 // narrower or shorter, so that it stays inside the board.
-void DrawSelection(QPainter& painter, const ShownBoard& board, int column, int row,
-                   const QColor& colour)
+void DrawOutline(QPainter& painter, const ShownBoard& board, int column, int row,
+                 const QColor& colour, bool dashed)
 {
     const int n = board.N();
     const int x0 = column * board.TileWidth();
     const int y0 = row * board.TileHeight();
     const int w = board.TileWidth() - (column == n - 1 ? 1 : 0);
     const int h = board.TileHeight() - (row == n - 1 ? 1 : 0);
-    painter.fillRect(x0, y0, w + 1, 1, colour);
-    painter.fillRect(x0, y0 + h, w + 1, 1, colour);
-    painter.fillRect(x0, y0, 1, h + 1, colour);
-    painter.fillRect(x0 + w, y0, 1, h + 1, colour);
+    DrawLine(painter, x0, y0, w + 1, true, dashed, colour);
+    DrawLine(painter, x0, y0 + h, w + 1, true, dashed, colour);
+    DrawLine(painter, x0, y0, h + 1, false, dashed, colour);
+    DrawLine(painter, x0 + w, y0, h + 1, false, dashed, colour);
+}
+
+// Tile t's piece in the cut picture, in its device pixels.
+QRectF PieceOf(int tile, const ShownBoard& board, qreal ratio)
+{
+    const int n = board.N();
+    const int tw = board.TileWidth();
+    const int th = board.TileHeight();
+    return QRectF((tile % n) * tw * ratio, (tile / n) * th * ratio, tw * ratio, th * ratio);
 }
 
 } // namespace
 
-const QImage& BoardPicture::Tiles(const Picture& picture, int n, int width, int height)
+const QImage& BoardPicture::Tiles(const Picture& picture, int n, int width, int height, qreal ratio)
 {
     const qint64 key = picture.Image().cacheKey();
-    if (tiles_.isNull() || key != pictureKey_ || n != n_ || width != width_ || height != height_)
-        Cut(picture, n, width, height);
+    if (tiles_.isNull() || key != pictureKey_ || n != n_ || width != width_ || height != height_
+        || ratio != ratio_)
+        Cut(picture, n, width, height, ratio);
     return tiles_;
 }
 
-void BoardPicture::Cut(const Picture& picture, int n, int width, int height)
+void BoardPicture::Cut(const Picture& picture, int n, int width, int height, qreal ratio)
 {
     pictureKey_ = picture.Image().cacheKey();
     n_ = n;
     width_ = width;
     height_ = height;
+    ratio_ = ratio;
     ForgetArrangement();
-    // RGB32 has no alpha, so drawing from it is a straight copy.
-    tiles_ = QImage(qMax(width, 1), qMax(height, 1), QImage::Format_RGB32);
+    // RGB32 has no alpha, so drawing from it is a straight copy. The painter works in logical
+    // pixels; the image's ratio puts the picture's own detail into the extra device pixels.
+    const int deviceWidth = static_cast<int>(std::lround(width * ratio));
+    const int deviceHeight = static_cast<int>(std::lround(height * ratio));
+    tiles_ = QImage(qMax(deviceWidth, 1), qMax(deviceHeight, 1), QImage::Format_RGB32);
+    tiles_.setDevicePixelRatio(ratio);
     tiles_.fill(Qt::black);
     if (n <= 0 || width < n || height < n)
         return;
@@ -117,13 +149,16 @@ void BoardPicture::ForgetArrangement()
     arranged_ = QImage();
 }
 
-std::optional<BoardPicture::Frame> BoardPicture::FrameOf(const ShownBoard& board,
-                                                         const BoardLook& look)
+std::vector<BoardPicture::Frame> BoardPicture::FramesOf(const ShownBoard& board,
+                                                        const BoardLook& look)
 {
-    if (!board.Selection)
-        return std::nullopt;
-    return Frame{board.Selection->Column, board.Selection->Row,
-                 SelectionColourFor(look.SelColour).rgb()};
+    std::vector<Frame> frames;
+    const QRgb colour = SelectionColourFor(look.SelColour).rgb();
+    if (board.Selection)
+        frames.push_back(Frame{board.Selection->Column, board.Selection->Row, colour, false});
+    if (board.Cursor && board.Arrangement.Contains(*board.Cursor))
+        frames.push_back(Frame{board.Cursor->Column, board.Cursor->Row, colour, true});
+    return frames;
 }
 
 // A frame's right and bottom lines lie on the first pixels of the next column and row.
@@ -137,13 +172,14 @@ void BoardPicture::ForgetCellsUnder(const Frame& frame, int n)
 const QImage& BoardPicture::Arranged(const ShownBoard& board, const Picture& picture,
                                      const BoardLook& look)
 {
-    Tiles(picture, board.N(), board.Width, board.Height);
+    Tiles(picture, board.N(), board.Width, board.Height, board.PixelRatio);
     const std::optional<QRgb> grid = GridOf(board, look);
     if (look.ButtonFace.rgb() != holeFace_ || look.ButtonShadow.rgb() != holeShadow_
         || grid != grid_)
         ForgetArrangement();
     if (arranged_.isNull()) {
         arranged_ = QImage(tiles_.size(), QImage::Format_RGB32);
+        arranged_.setDevicePixelRatio(tiles_.devicePixelRatio());
         arranged_.fill(Qt::black);
         holeFace_ = look.ButtonFace.rgb();
         holeShadow_ = look.ButtonShadow.rgb();
@@ -151,13 +187,14 @@ const QImage& BoardPicture::Arranged(const ShownBoard& board, const Picture& pic
         for (auto& column : shown_)
             for (int& cell : column)
                 cell = Unknown;
-        framed_.reset();
+        framed_.clear();
     }
     if (board.Width < board.N() || board.Height < board.N())
         return arranged_;
-    const std::optional<Frame> frame = FrameOf(board, look);
-    if (framed_ && framed_ != frame)
-        ForgetCellsUnder(*framed_, board.N());
+    const std::vector<Frame> frames = FramesOf(board, look);
+    for (const Frame& old : framed_)
+        if (std::find(frames.begin(), frames.end(), old) == frames.end())
+            ForgetCellsUnder(old, board.N());
     // Most paints follow a click that moved two tiles, or none: a painter only when needed.
     std::optional<QPainter> painter;
     for (int x = 0; x < board.N(); ++x) {
@@ -171,13 +208,13 @@ const QImage& BoardPicture::Arranged(const ShownBoard& board, const Picture& pic
             DrawCell(*painter, board, x, y, look);
         }
     }
-    // Drawn again every time: cheaper than working out whether a redrawn cell crossed it.
-    if (frame) {
+    // Drawn again every time: cheaper than working out whether a redrawn cell crossed them.
+    for (const Frame& frame : frames) {
         if (!painter)
             painter.emplace(&arranged_);
-        DrawSelection(*painter, board, frame->Column, frame->Row, QColor(frame->Colour));
+        DrawOutline(*painter, board, frame.Column, frame.Row, QColor(frame.Colour), frame.Dashed);
     }
-    framed_ = frame;
+    framed_ = frames;
     return arranged_;
 }
 
@@ -192,7 +229,7 @@ void BoardPicture::DrawCell(QPainter& painter, const ShownBoard& board, int colu
     if (tile == Position::Hole)
         DrawHole(painter, cell, look);
     else if (tile >= 0 && tile < n * n)
-        painter.drawImage(cell.topLeft(), tiles_, QRect((tile % n) * tw, (tile / n) * th, tw, th));
+        painter.drawImage(QPointF(cell.topLeft()), tiles_, PieceOf(tile, board, tiles_.devicePixelRatio()));
     else
         painter.fillRect(cell, Qt::black);
     if (grid_)
@@ -210,4 +247,24 @@ void PaintBoard(QPainter& target, const QRect& area, const ShownBoard& board,
     OffscreenSurface surface(target, area & QRect(0, 0, board.Width, board.Height), arranged);
     surface.SetMargins(0, 0, 0, 0);
     surface.End();
+}
+
+QRect GlidingTileRect(const ShownBoard& board, const TileGlide& glide, qreal progress)
+{
+    const qreal column = glide.From.Column + (glide.To.Column - glide.From.Column) * progress;
+    const qreal row = glide.From.Row + (glide.To.Row - glide.From.Row) * progress;
+    return QRect(qRound(column * board.TileWidth()), qRound(row * board.TileHeight()),
+                 board.TileWidth(), board.TileHeight());
+}
+
+void PaintGlidingTiles(QPainter& target, const ShownBoard& board, const QImage& tiles,
+                       const std::vector<TileGlide>& glides, qreal progress)
+{
+    const int n = board.N();
+    for (const TileGlide& glide : glides) {
+        if (glide.Tile < 0 || glide.Tile >= n * n)
+            continue;
+        target.drawImage(QPointF(GlidingTileRect(board, glide, progress).topLeft()), tiles,
+                         PieceOf(glide.Tile, board, tiles.devicePixelRatio()));
+    }
 }

@@ -3,9 +3,25 @@
 #include "BoardGeometry.h"
 #include "GameSession.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+
+namespace {
+
+std::optional<Direction> ArrowOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Left: return Direction::Left;
+    case Qt::Key_Right: return Direction::Right;
+    case Qt::Key_Up: return Direction::Up;
+    case Qt::Key_Down: return Direction::Down;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
 
 BoardView::BoardView(const GameSession& session, const Picture& picture, LookSource look,
                      QWidget* parent)
@@ -15,6 +31,14 @@ BoardView::BoardView(const GameSession& session, const Picture& picture, LookSou
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setCursor(Qt::ArrowCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
+    glide_.setDuration(GlideMilliseconds);
+    glide_.setStartValue(0.0);
+    glide_.setEndValue(1.0);
+    glide_.setEasingCurve(QEasingCurve::OutCubic);
+    connect(&glide_, &QVariantAnimation::valueChanged, this, &BoardView::UpdateGlide);
+    connect(&glide_, &QAbstractAnimation::finished, this, &BoardView::FinishGlide);
 }
 
 void BoardView::SetBoardSize(const QSize& size)
@@ -25,17 +49,95 @@ void BoardView::SetBoardSize(const QSize& size)
 
 ShownBoard BoardView::Shown() const
 {
-    return ShownBoard{session_.Current(), session_.Selection(), size_.width(), size_.height()};
+    return ShownBoard{session_.Current(), session_.Selection(), size_.width(), size_.height(),
+                      Cursor(), devicePixelRatio()};
+}
+
+std::optional<Cell> BoardView::Cursor() const
+{
+    const Position& current = session_.Current();
+    if (!cursorShown_ || current.Mode() != GameMode::TileSwap)
+        return std::nullopt;
+    // A smaller board since the cursor last moved keeps it on its edge.
+    return Cell{qMin(cursor_.Column, current.N() - 1), qMin(cursor_.Row, current.N() - 1)};
+}
+
+BoardLook BoardView::Look() const
+{
+    BoardLook look = look_();
+    look.ButtonFace = palette().color(QPalette::Button);
+    look.ButtonShadow = palette().color(QPalette::Dark);
+    return look;
+}
+
+// The repaint that the move asks for shows the first frame, so a glide cut short by the next
+// is not shown finished in between.
+void BoardView::Glide(const Position& before, const Position& after)
+{
+    StopGlide();
+    glides_ = GlidesBetween(before, after);
+    if (glides_.empty())
+        return;
+    glideAfter_ = after;
+    glideShown_ = QRegion();
+    glide_.start();
+}
+
+void BoardView::FinishGlide()
+{
+    if (!glideAfter_)
+        return;
+    StopGlide();
+    repaint();
+}
+
+void BoardView::StopGlide()
+{
+    glide_.stop();
+    glideAfter_.reset();
+    glides_.clear();
+}
+
+// Only where the gliding tiles were and now are is painted again: a few tiles' worth a frame.
+void BoardView::UpdateGlide()
+{
+    if (!glideAfter_)
+        return;
+    const ShownBoard board = Shown();
+    QRegion now;
+    for (const TileGlide& glide : glides_)
+        now += GlidingTileRect(board, glide, glide_.currentValue().toReal());
+    update(now + glideShown_);
+    glideShown_ = now;
 }
 
 void BoardView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const ShownBoard board = Shown();
-    BoardLook look = look_();
-    look.ButtonFace = palette().color(QPalette::Button);
-    look.ButtonShadow = palette().color(QPalette::Dark);
-    PaintBoard(painter, event->rect(), board, shown_.Arranged(board, picture_, look));
+    const BoardLook look = Look();
+    // Anything else that changed the board since the move ends the glide where it is.
+    if (glideAfter_ && *glideAfter_ != session_.Current())
+        StopGlide();
+    if (glideAfter_) {
+        PaintGlide(painter, event->region(), look);
+    } else {
+        const ShownBoard board = Shown();
+        PaintBoard(painter, event->rect(), board, shown_.Arranged(board, picture_, look));
+    }
+}
+
+void BoardView::PaintGlide(QPainter& painter, const QRegion& area, const BoardLook& look)
+{
+    const ShownBoard shown = Shown();
+    const Position base = WithGlidingCellsEmpty(*glideAfter_, glides_);
+    const ShownBoard board{base, std::nullopt, shown.Width, shown.Height, shown.Cursor,
+                           shown.PixelRatio};
+    const QImage& arranged = shown_.Arranged(board, picture_, look);
+    for (const QRect& rect : area)
+        PaintBoard(painter, rect, board, arranged);
+    const QImage& tiles = shown_.Tiles(picture_, board.N(), board.Width, board.Height,
+                                       board.PixelRatio);
+    PaintGlidingTiles(painter, board, tiles, glides_, glide_.currentValue().toReal());
 }
 
 // Every press counts, however quickly it follows the last: a double click arrives here too.
@@ -43,8 +145,54 @@ void BoardView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    FinishGlide();
     const QPoint at = event->position().toPoint();
     const int n = session_.Current().N();
-    if (const auto cell = CellAtPixel(at.x(), at.y(), size_.width(), size_.height(), n))
+    const auto cell = CellAtPixel(at.x(), at.y(), size_.width(), size_.height(), n);
+    // The mouse takes over: the keyboard cursor goes, to come back at the pressed cell.
+    if (cursorShown_) {
+        cursorShown_ = false;
+        update();
+    }
+    if (cell) {
+        cursor_ = *cell;
         emit CellPressed(cell->Column, cell->Row);
+    }
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool arrow = ArrowOf(event->key()).has_value();
+    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
+                       || event->key() == Qt::Key_Enter;
+    if (!plain || (!arrow && !press))
+        return QWidget::keyPressEvent(event);
+    FinishGlide();
+    const Position& current = session_.Current();
+    if (current.Mode() == GameMode::Slider) {
+        if (arrow)
+            if (const auto cell = SlidingInto(current, *ArrowOf(event->key())))
+                emit CellPressed(cell->Column, cell->Row);
+        return;
+    }
+    CursorKey(event->key());
+}
+
+// The first key only shows where the cursor is; later arrows move it and Space or Return
+// presses its cell.
+void BoardView::CursorKey(int key)
+{
+    const std::optional<Cell> cursor = Cursor();
+    if (!cursor) {
+        cursorShown_ = true;
+        update();
+        return;
+    }
+    if (const auto direction = ArrowOf(key)) {
+        cursor_ = Neighbour(session_.Current(), *cursor, *direction).value_or(*cursor);
+        update();
+        return;
+    }
+    emit CellPressed(cursor->Column, cursor->Row);
 }

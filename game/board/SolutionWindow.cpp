@@ -53,10 +53,13 @@ void SolutionWindow::FitToPicture(const Picture& picture, int naturalWidth, int 
     // distance from every edge of what the window shows.
     box_ = rect().adjusted(FrameInset, FrameInset, -FrameInset, -FrameInset);
     frame_->setGeometry(box_);
-    // Scaled once here rather than at every paint.
+    // Scaled once here rather than at every paint, into the screen's device pixels so that a
+    // large picture stays sharp.
     const QSize inFrame(box_.width() - PictureLeftInFrame, box_.height() - PictureTopInFrame);
     if (inFrame.width() > 0 && inFrame.height() > 0) {
-        shown_ = QImage(inFrame, QImage::Format_RGB32);
+        const qreal ratio = devicePixelRatio();
+        shown_ = QImage((QSizeF(inFrame) * ratio).toSize(), QImage::Format_RGB32);
+        shown_.setDevicePixelRatio(ratio);
         shown_.fill(Qt::black);
         QPainter painter(&shown_);
         picture.Draw(&painter, 0, 0, inFrame.width(), inFrame.height(), 0, 0, picture.GetWidth(),

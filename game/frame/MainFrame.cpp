@@ -124,9 +124,10 @@ void MainFrame::Repaint()
     view_->repaint();
 }
 
-void MainFrame::Moved(const Move& move, const Position&, const Position&)
+void MainFrame::Moved(const Move& move, const Position& before, const Position& after)
 {
     PlaySound(move.Type == Move::Kind::Slide ? "IDR_SLIDER" : "IDR_SHUFFLE");
+    view_->Glide(before, after);
 }
 
 void MainFrame::Changed()
@@ -137,6 +138,8 @@ void MainFrame::Changed()
 void MainFrame::Completed(const GameResult& result)
 {
     PlaySound("IDR_COMPLETE");
+    // The finished picture is in place before the announcement.
+    view_->FinishGlide();
     ShowCongratulations(this, *profile_, result);
 }
 

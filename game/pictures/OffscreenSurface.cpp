@@ -37,7 +37,9 @@ OffscreenSurface::OffscreenSurface(QPainter& target, const QRect& area)
 }
 
 OffscreenSurface::OffscreenSurface(QPainter& target, const QRect& area, const QImage& drawn)
-    : target_(target), area_(area.normalized() & drawn.rect()), image_(drawn)
+    : target_(target),
+      area_(area.normalized() & QRect(QPoint(0, 0), drawn.deviceIndependentSize().toSize())),
+      image_(drawn)
 {
     if (image_.isNull())
         image_ = QImage(1, 1, QImage::Format_RGB32);

@@ -1,10 +1,12 @@
 // The board as painted: each tile's piece where the tile lies, the hole, grid and selection.
 #include "BoardPainter.h"
+#include "Move.h"
 #include "Picture.h"
 #include "TestPictures.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -165,6 +167,49 @@ TEST_F(BoardPainterTest, CutPictureFollowsSizeAndPictureChanges)
 
     picture_.LoadFromResource("BMP", "IDR_BMP2");
     EXPECT_NE(tiles_.Tiles(picture_, 5, 150, 100).cacheKey(), fiveByFive.cacheKey());
+}
+
+TEST_F(BoardPainterTest, KeyboardCursorIsADashedFrameThatLeavesNoTrace)
+{
+    look_.SelColour = 2;
+    const auto paint = [&](std::optional<Cell> cursor) {
+        const ShownBoard board{position_, std::nullopt, Side, Side, cursor};
+        return tiles_.Arranged(board, picture_, look_).copy();
+    };
+    const QImage plain = paint(std::nullopt);
+    const QImage image = paint(Cell{1, 1});
+    for (const auto& [x, y, dash] : {std::tuple{0, 0, true}, {3, 0, false}, {6, 0, true}, {0, 4, false}, {0, 7, true}})
+        EXPECT_EQ(image.pixelColor(Tile + x, Tile + y) == QColor(255, 0, 0), dash) << x << "," << y;
+    EXPECT_EQ(paint(std::nullopt), plain);
+}
+
+// Whatever a glide drew, the board it ends on is the one drawn without it: with the grid, when
+// the grid goes as the last move completes the picture, and for a swap.
+TEST_F(BoardPainterTest, TheKeptImageAfterAGlideIsTheImageDrawnWithoutOne)
+{
+    look_.Grid = 1;
+    const Position slider = Position::Solved(N, GameMode::Slider);
+    const Position swapped = *Apply(Position::Solved(N, GameMode::TileSwap), Move::Swap({0, 0}, {3, 2}));
+    const std::pair<Position, Position> moves[] = {
+        {slider, *Apply(slider, Move::Slide({0, 3}))},
+        {*Apply(slider, Move::Slide({2, 3})), slider},
+        {swapped, *Apply(swapped, Move::Swap({1, 1}, {2, 3}))},
+    };
+    for (const auto& [before, after] : moves) {
+        BoardPicture kept;
+        kept.Arranged(ShownBoard{before, std::nullopt, Side, Side}, picture_, look_);
+        const std::vector<TileGlide> glides = GlidesBetween(before, after);
+        const ShownBoard gliding{WithGlidingCellsEmpty(after, glides), std::nullopt, Side, Side};
+        QImage frame = kept.Arranged(gliding, picture_, look_).copy();
+        QPainter painter(&frame);
+        PaintGlidingTiles(painter, gliding, kept.Tiles(picture_, N, Side, Side), glides, 0.5);
+        painter.end();
+        const TileGlide& last = glides.back();  // drawn over any other crossing it
+        EXPECT_TRUE(Near(frame.pixelColor(GlidingTileRect(gliding, last, 0.5).center()), TileColour(last.Tile)));
+
+        const ShownBoard shownAfter{after, std::nullopt, Side, Side};
+        EXPECT_EQ(kept.Arranged(shownAfter, picture_, look_), BoardPicture().Arranged(shownAfter, picture_, look_));
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "BoardGeometry.h"
 #include "CoreFakes.h"
 #include "Move.h"
+#include "TileGlide.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +105,17 @@ TEST(BoardGeometry, PressesOffTheTilesHaveNoCell)
         EXPECT_FALSE(CellAtPixel(x, y, 92, 91, 3).has_value()) << x << "," << y;
     EXPECT_EQ(CellAtPixel(89, 89, 92, 91, 3), (Cell{2, 2}));
     EXPECT_FALSE(CellAtPixel(0, 0, 0, 0, 3).has_value()) << "before the board has a size";
+}
+
+TEST(TileGlide, EveryTileThatChangedCellsGlidesAndTheHoleDoesNot)
+{
+    const Position slider = Position::Solved(4, GameMode::Slider);
+    EXPECT_EQ(GlidesBetween(slider, After(slider, Move::Slide({0, 3}))),
+              (std::vector<TileGlide>{{12, {0, 3}, {1, 3}}, {13, {1, 3}, {2, 3}}, {14, {2, 3}, {3, 3}}}));
+    const Position tileSwap = Position::Solved(3, GameMode::TileSwap);
+    EXPECT_EQ(GlidesBetween(tileSwap, After(tileSwap, Move::Swap({2, 0}, {0, 2}))),
+              (std::vector<TileGlide>{{2, {2, 0}, {0, 2}}, {6, {0, 2}, {2, 0}}}));
+    EXPECT_TRUE(GlidesBetween(tileSwap, slider).empty()) << "another board glides nothing";
 }
 
 } // namespace

@@ -281,6 +281,69 @@ TEST_F(MainFrameTest, CompletionIsAnnouncedOnceUntilJumble)
     EXPECT_EQ(answerer.Shown(), 2);
 }
 
+// Keys as the window gets them from the desktop, so they go wherever focus and menus send them.
+void Key(MainFrame& frame, Qt::Key key)
+{
+    QTest::keyClick(frame.windowHandle(), key);
+}
+
+// Each key comes while the last move's tiles still glide: the glide ends and the key acts.
+TEST_F(MainFrameTest, SliderArrowsSlideTheTileOnTheHolesFarSide)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::ModeSlider);
+    frame->Commands().Dispatch(Id::SizeFor(3));
+    OneSlideFromSolved(frame->Session());  // hole at (1, 2)
+    Key(*frame, Qt::Key_Up);  // nothing below the hole
+    EXPECT_EQ(frame->Session().Moves(), 0);
+    Key(*frame, Qt::Key_Right);
+    EXPECT_EQ(frame->Session().Current().HoleCell(), (Cell{0, 2}));
+    EXPECT_TRUE(frame->View()->Gliding());
+    Key(*frame, Qt::Key_Left);
+    CongratulationsAnswerer answerer;
+    Key(*frame, Qt::Key_Left);
+    EXPECT_EQ(answerer.MovesLine(), "Moves made : 3");
+    EXPECT_EQ(played_.count("IDR_SLIDER"), 3);
+    EXPECT_FALSE(frame->View()->Gliding()) << "the finished picture shows before the announcement";
+}
+
+TEST_F(MainFrameTest, TileSwapKeysMoveACursorThatSelectsAndSwapsAsAPressWould)
+{
+    auto frame = Start();
+    frame->Session().Arrange(*Apply(Position::Solved(4, GameMode::TileSwap), Move::Swap({0, 0}, {2, 0})));
+    BoardView& view = *frame->View();
+    EXPECT_FALSE(view.Cursor().has_value());
+    Key(*frame, Qt::Key_Left);
+    Key(*frame, Qt::Key_Left);
+    EXPECT_EQ(view.Cursor(), (Cell{0, 0})) << "shown by the first arrow, kept on the board by the next";
+    Key(*frame, Qt::Key_Space);
+    Key(*frame, Qt::Key_Return);
+    EXPECT_FALSE(frame->Session().Selection().has_value());
+    CongratulationsAnswerer answerer;
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return})
+        Key(*frame, key);
+    EXPECT_EQ(frame->Session().Moves(), 1);
+    EXPECT_EQ(answerer.Shown(), 1);
+
+    // Open menus and dialogs take the keys; the board gets none.
+    frame->Commands().Dispatch(Id::Jumble);
+    QMenu* viewMenu = frame->menuBar()->actions().value(1)->menu();
+    viewMenu->popup(frame->geometry().center());
+    Key(*frame, Qt::Key_Right);
+    Key(*frame, Qt::Key_Space);
+    viewMenu->close();
+    QTimer::singleShot(0, [&] {
+        Key(*frame, Qt::Key_Right);
+        Key(*frame, Qt::Key_Space);
+        QApplication::activeModalWidget()->close();
+    });
+    frame->Commands().Dispatch(Id::Scoreboard);
+    EXPECT_EQ(view.Cursor(), (Cell{2, 0}));
+    EXPECT_FALSE(frame->Session().Selection().has_value());
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(view.Cursor().has_value()) << "the mouse hides the cursor";
+}
+
 TEST_F(MainFrameTest, QualifyingGameStoresTheEntryAndThePlayerName)
 {
     auto frame = Start();
