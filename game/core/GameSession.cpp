@@ -41,13 +41,44 @@ void GameSession::StartGame(StartRoute route, int n, GameMode mode)
     Position dealt = JumbledNow(n, mode);
     for (int again = 1; again < JumblesFor(route); ++again)
         dealt = JumbledNow(n, mode);
-    history_.assign(1, dealt);
+    BeginGame(dealt);
+    startTime_ = clock_.Now();
+    Notify(&SessionObserver::Changed);
+}
+
+void GameSession::ResumeGame(const Position& position, int moves, long elapsed, bool hintsUsed)
+{
+    BeginGame(position);
+    moves_ = moves;
+    hintsUsed_ = hintsUsed;
+    startTime_ = clock_.Now() - elapsed;
+    Notify(&SessionObserver::Changed);
+}
+
+void GameSession::BeginGame(const Position& position)
+{
+    history_.assign(1, position);
+    ForgetMoves();
     selection_.reset();
     moves_ = 0;
     elapsed_ = 0;
     finished_ = false;
-    startTime_ = clock_.Now();
-    Notify(&SessionObserver::Changed);
+    hintsUsed_ = false;
+}
+
+void GameSession::ForgetMoves()
+{
+    history_.erase(history_.begin(), history_.end() - 1);
+    played_.clear();
+    undone_.clear();
+}
+
+long GameSession::RunningTime() const
+{
+    if (finished_)
+        return elapsed_;
+    const std::int64_t taken = clock_.Now() - startTime_;
+    return taken < 0 ? 0 : static_cast<long>(taken);
 }
 
 ClickResult GameSession::Click(Cell cell)
@@ -82,21 +113,59 @@ bool GameSession::Play(const Move& move)
         return false;
     const Position before = Current();
     history_.push_back(*after);
+    played_.push_back(move);
+    undone_.clear();
+    Step(move, before);
+    return true;
+}
+
+bool GameSession::Undo()
+{
+    if (played_.empty())
+        return false;
+    const Position before = Current();
+    const Move taken = played_.back();
+    history_.pop_back();
+    played_.pop_back();
+    undone_.push_back(taken);
+    Step(Reverse(taken, Current()), before);
+    return true;
+}
+
+bool GameSession::Redo()
+{
+    if (undone_.empty())
+        return false;
+    const Move again = undone_.back();
+    const std::optional<Position> after = Apply(Current(), again);
+    if (!after)
+        return false;
+    const Position before = Current();
+    history_.push_back(*after);
+    played_.push_back(again);
+    undone_.pop_back();
+    Step(again, before);
+    return true;
+}
+
+// The current position has just become the one after the move.
+void GameSession::Step(const Move& move, const Position& before)
+{
+    const Position after = Current();
     selection_.reset();
     ++moves_;
     if (observer_)
-        observer_->Moved(move, before, *after);
+        observer_->Moved(move, before, after);
     // The player sees the finished picture before any announcement.
     Notify(&SessionObserver::Changed);
-    if (IsSolved(*after) && !finished_) {
-        // A clock set back while playing must not give a negative time on the scoreboard.
-        const std::int64_t taken = clock_.Now() - startTime_;
-        elapsed_ = taken < 0 ? 0 : static_cast<long>(taken);
+    if (IsSolved(after) && !finished_) {
+        elapsed_ = RunningTime();
         finished_ = true;
+        ForgetMoves();
         if (observer_)
-            observer_->Completed(GameResult{static_cast<int>(after->Mode()), after->N(), elapsed_, moves_});
+            observer_->Completed(GameResult{static_cast<int>(after.Mode()), after.N(),
+                                            elapsed_, moves_, hintsUsed_});
     }
-    return true;
 }
 
 // Slider mode is left without a hole, so no slide is possible until the next game.
@@ -104,6 +173,7 @@ void GameSession::SolveForMe()
 {
     history_.push_back(Current().WithEveryTileHome());
     finished_ = true;
+    ForgetMoves();
     selection_.reset();
     Notify(&SessionObserver::Changed);
 }
@@ -111,6 +181,7 @@ void GameSession::SolveForMe()
 void GameSession::Arrange(const Position& position)
 {
     history_.assign(1, position);
+    ForgetMoves();
     selection_.reset();
     Notify(&SessionObserver::Changed);
 }

@@ -3,6 +3,7 @@
 #include "BoardView.h"
 #include "GameDialogs.h"
 #include "GameMenus.h"
+#include "GameStatusBar.h"
 #include "Profile.h"
 #include "SoundPlayer.h"
 
@@ -61,6 +62,7 @@ MainFrame::MainFrame(MainFrameOptions options)
     BuildCommands();
     menus_ = new GameMenus(this, commands_);
     CreateToolbar();
+    CreateStatusBar();
     toolbarAllowance_ = toolbar_->sizeHint().height() + 12;
     measures_ = MeasureFrame(*this);
     move(50, 10);
@@ -93,6 +95,26 @@ void MainFrame::CreateToolbar()
         }
     });
     connect(menus_, &GameMenus::NewCommandStyleChanged, toolbar_, &GameToolbar::SetNewDropDown);
+}
+
+void MainFrame::CreateStatusBar()
+{
+    statusBar_ = new GameStatusBar([this] {
+        const Position& shown = session_.Current();
+        return StatusFacts{session_.Moves(), session_.RunningTime(), shown.N(), shown.Mode()};
+    }, this);
+    setStatusBar(statusBar_);
+    ShowStatusBar(settings_.StatusBar);
+}
+
+// The window grows or shrinks by the bar's height; the board stays as it is.
+void MainFrame::ShowStatusBar(bool shown)
+{
+    settings_.StatusBar = shown;
+    statusBar_->setVisible(shown);
+    statusBar_->Refresh();
+    if (frameReady_)
+        layout()->activate();
 }
 
 void MainFrame::NewPuzzle(bool random, StartRoute route)
@@ -131,11 +153,15 @@ void MainFrame::Moved(const Move& move, const Position&, const Position&)
 
 void MainFrame::Changed()
 {
+    // Undo and Redo follow every move, so their shortcuts work only when there is something to do.
+    commands_.RefreshChecks();
+    statusBar_->Refresh();
     Repaint();
 }
 
 void MainFrame::Completed(const GameResult& result)
 {
+    commands_.RefreshChecks();
     PlaySound("IDR_COMPLETE");
     ShowCongratulations(this, *profile_, result);
 }

@@ -16,6 +16,7 @@
 
 class BoardView;
 class GameMenus;
+class GameStatusBar;
 class Profile;
 
 // Where the frame gets what it would otherwise take from the machine; tests supply their own.
@@ -42,6 +43,7 @@ public:
     BoardView* View() const { return view_; }
     CommandTable& Commands() { return commands_; }
     GameMenus& Menus() { return *menus_; }
+    GameStatusBar* StatusLine() const { return statusBar_; }
 
     // Toolbar state: shown, and dock 1 top / 2 bottom / 3 floating.
     GameToolbar* Toolbar() const { return toolbar_; }
@@ -61,6 +63,8 @@ protected:
 private:
     void BuildCommands();
     void CreateToolbar();
+    void CreateStatusBar();
+    void ShowStatusBar(bool shown);
 
     // A new game along its route: the picture (a random one of the picture folder when random,
     // else the current one again), the board fitted to the screen and the window around it,
@@ -92,6 +96,7 @@ private:
     BoardView* view_ = nullptr;
     GameToolbar* toolbar_ = nullptr;
     GameMenus* menus_ = nullptr;
+    GameStatusBar* statusBar_ = nullptr;
     QPointer<QWidget> solution_;
 
     bool frameReady_ = false;

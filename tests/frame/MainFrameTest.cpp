@@ -3,6 +3,7 @@
 #include "CommandTable.h"
 #include "CongratulationsDialog.h"
 #include "GameMenus.h"
+#include "GameStatusBar.h"
 #include "MainFrame.h"
 #include "OpenPictureDialog.h"
 #include "MessageBoxAnswerer.h"
@@ -69,6 +70,12 @@ private:
     QString movesLine_;
 };
 
+class StillClock : public GameClock {
+public:
+    std::int64_t Now() const override { return now; }
+    std::int64_t now = 5000;
+};
+
 class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -77,9 +84,10 @@ protected:
             profile_.DeleteSection(section);
     }
 
-    std::unique_ptr<MainFrame> Start()
+    std::unique_ptr<MainFrame> Start(const GameClock* clock = nullptr)
     {
         MainFrameOptions options;
+        options.Clock = clock;
         options.ProgramFolder = folder_.path() + "/";
         options.SharedProfile = &profile_;
         options.Sounds = std::make_unique<RecordingSounds>(played_);
@@ -493,10 +501,52 @@ TEST_F(MainFrameTest, TogglesStayZeroOrOneAndCheckMarksFollowTheSettings)
 
     // A change made outside the commands shows when a menu is about to open.
     frame->Settings().Dimension = 9;
-    QMenu* options = frame->menuBar()->actions().value(2)->menu();
+    QMenu* options = frame->menuBar()->actions().value(3)->menu();
     emit options->aboutToShow();
     EXPECT_TRUE(commands.Action(Id::SizeFor(9))->isChecked());
     EXPECT_FALSE(commands.Action(Id::SizeFor(4))->isChecked());
+}
+
+TEST_F(MainFrameTest, UndoAndRedoAreEnabledOnlyWithSomethingToDoAndFollowEveryMove)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::SizeFor(3));
+    QAction* undo = frame->Commands().Action(Id::Undo);
+    QAction* redo = frame->Commands().Action(Id::Redo);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_TRUE(redo->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
+    const Position start = frame->Session().Current();
+    Press(*frame, 0, 0);
+    Press(*frame, 1, 0);
+    EXPECT_TRUE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(frame->Session().Current(), start);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    EXPECT_EQ(played_, QStringList({"IDR_SHUFFLE", "IDR_SHUFFLE"}));
+    frame->Commands().Dispatch(Id::Jumble);
+    EXPECT_FALSE(redo->isEnabled());
+}
+
+TEST_F(MainFrameTest, StatusBarShowsThePlayAndTheWindowGrowsByItsHeightAlone)
+{
+    StillClock clock;
+    auto frame = Start(&clock);
+    frame->Commands().Dispatch(Id::ModeSlider);
+    const QSize board = frame->View()->size();
+    const int withBar = frame->height();
+    clock.now += 65;
+    Press(*frame, frame->Session().Current().N() - 1, 0);
+    EXPECT_EQ(frame->StatusLine()->Text(), "Moves: 1  01 mins 05 secs  4 x 4 Slider puzzle");
+    EXPECT_TRUE(frame->Commands().Action(Id::StatusBar)->isChecked());
+
+    frame->Commands().Dispatch(Id::StatusBar);
+    EXPECT_EQ(frame->height(), withBar - frame->StatusLine()->sizeHint().height());
+    EXPECT_EQ(frame->View()->size(), board);
+    frame->close();
+    EXPECT_EQ(profile_.GetProfileInt("Settings", "StatusBar", -1), 0);
+    EXPECT_FALSE(Start()->StatusLine()->isVisible());
 }
 
 TEST_F(MainFrameTest, MenusHoldEveryCommandInOrder)
@@ -516,9 +566,10 @@ TEST_F(MainFrameTest, MenusHoldEveryCommandInOrder)
     }
     const QStringList expected = {
         "&File", " &New\tCtrl+N", " &Open\tCtrl+O", " -", " E&xit",
+        "&Edit", " &Undo\tCtrl+Z", " &Redo\tCtrl+Y",
         "&View", " &Jumble\tCtrl+J", " -", " &Grid\tCtrl+G", " Grid colour", " >Black", " >White",
         " >Red", " Selection colour", " >Black", " >Yellow", " >Red", " -",
-        " &Show solution\tCtrl+S", " Sol&ve for me", " -", " Scoreboard", " &Toolbar",
+        " &Show solution\tCtrl+S", " Sol&ve for me", " -", " Scoreboard", " &Toolbar", " Status bar",
         "&Options", " Puzzle size", " >3 x 3", " >4 x 4", " >5 x 5", " >6 x 6", " >7 x 7",
         " >8 x 8", " >9 x 9", " >10 x 10", " Puzzle mode", " >Tile swap", " >Slider puzzle",
         " Sound", "&Help", " Help", " &About"};
