@@ -32,6 +32,7 @@ GameMenus::GameMenus(QMainWindow* window, CommandTable& commands)
     view->addSeparator();
     view->addAction(commands_.Action(Id::ShowSolution));
     view->addAction(commands_.Action(Id::SolveForMe));
+    view->addAction(commands_.Action(Id::Hint));
     view->addSeparator();
     view->addAction(commands_.Action(Id::Scoreboard));
     view->addAction(commands_.Action(Id::Toolbar));

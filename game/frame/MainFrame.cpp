@@ -3,7 +3,9 @@
 #include "BoardView.h"
 #include "GameDialogs.h"
 #include "GameMenus.h"
+#include "GameHint.h"
 #include "GameStatusBar.h"
+#include "HintFlash.h"
 #include "Profile.h"
 #include "SoundPlayer.h"
 
@@ -27,7 +29,8 @@ MainFrame::MainFrame(MainFrameOptions options)
     : sounds_(std::move(options.Sounds)),
       session_(options.Clock ? *options.Clock : systemClock_, random_),
       puzzle_(random_),
-      commands_(this)
+      commands_(this),
+      hints_(options.HintNodeBudget)
 {
     if (options.SharedProfile == nullptr)
         ownProfile_ = std::make_unique<Profile>();
@@ -53,6 +56,7 @@ MainFrame::MainFrame(MainFrameOptions options)
                          static_cast<int>(settings_.SelColour)};
     }, this);
     setCentralWidget(view_);
+    flash_ = new HintFlash(view_);
     connect(view_, &BoardView::CellPressed, this,
             [this](int column, int row) { session_.Click({column, row}); });
     // The window is always exactly its menu, toolbar and board: it follows the board's size and
@@ -77,6 +81,7 @@ MainFrame::MainFrame(MainFrameOptions options)
 
 MainFrame::~MainFrame()
 {
+    hints_.Cancel();
     session_.SetObserver(nullptr);
 }
 
@@ -153,6 +158,7 @@ void MainFrame::Moved(const Move& move, const Position&, const Position&)
 
 void MainFrame::Changed()
 {
+    ForgetHintOnAnotherPosition();
     // Undo and Redo follow every move, so their shortcuts work only when there is something to do.
     commands_.RefreshChecks();
     statusBar_->Refresh();
@@ -164,6 +170,57 @@ void MainFrame::Completed(const GameResult& result)
     commands_.RefreshChecks();
     PlaySound("IDR_COMPLETE");
     ShowCongratulations(this, *profile_, result);
+}
+
+void MainFrame::OnHint()
+{
+    if (session_.Finished())
+        return;
+    const Position& now = session_.Current();
+    hintFor_ = now;
+    if (now.Mode() == GameMode::TileSwap) {
+        const SwapHint hint = FindSwapHint(HintPositionOf(now));
+        return ShowHint(HintCells(hint, now.N()),
+                        QStringLiteral("Best: %1 swaps to go").arg(hint.swapsToGo));
+    }
+    hintRequest_ = hints_.Start(HintPositionOf(now), [this](std::uint64_t request, const SlideHint& hint) {
+        QMetaObject::invokeMethod(this, [this, request, hint] { OnSlideHint(request, hint); },
+                                  Qt::QueuedConnection);
+    });
+}
+
+void MainFrame::OnSlideHint(std::uint64_t request, const SlideHint& hint)
+{
+    // A move since the request has made the answer stale; the position says so as well.
+    if (request != hintRequest_ || hintFor_ != session_.Current())
+        return;
+    if (hint.status == HintStatus::OutOfBudget)
+        return statusBar_->SetHint(QStringLiteral("no hint yet"));
+    ShowHint(HintCells(hint, session_.Current().N()), QString());
+}
+
+void MainFrame::ShowHint(const std::vector<Cell>& cells, const QString& word)
+{
+    if (cells.empty())
+        return;
+    session_.NoteHintShown();
+    const ShownBoard board = view_->Shown();
+    std::vector<QRect> rects;
+    for (const Cell& cell : cells)
+        rects.emplace_back(cell.Column * board.TileWidth(), cell.Row * board.TileHeight(),
+                           board.TileWidth(), board.TileHeight());
+    flash_->Flash(std::move(rects), SelectionColourFor(static_cast<int>(settings_.SelColour)));
+    statusBar_->SetHint(word);
+}
+
+void MainFrame::ForgetHintOnAnotherPosition()
+{
+    if (!hintFor_ || *hintFor_ == session_.Current())
+        return;
+    hintFor_.reset();
+    hints_.Cancel();
+    flash_->Stop();
+    statusBar_->SetHint(QString());
 }
 
 void MainFrame::PlaySound(const char* name)

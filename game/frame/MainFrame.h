@@ -6,6 +6,7 @@
 #include "GameSession.h"
 #include "GameSettings.h"
 #include "GameToolbar.h"
+#include "HintRunner.h"
 #include "RandomSource.h"
 #include "SoundPlayer.h"
 #include "PuzzleSetup.h"
@@ -17,6 +18,7 @@
 class BoardView;
 class GameMenus;
 class GameStatusBar;
+class HintFlash;
 class Profile;
 
 // Where the frame gets what it would otherwise take from the machine; tests supply their own.
@@ -25,6 +27,7 @@ struct MainFrameOptions {
     Profile* SharedProfile = nullptr;    // null: a profile of the frame's own
     std::unique_ptr<SoundPlayer> Sounds; // null: the speakers
     const GameClock* Clock = nullptr;    // null: the calendar clock
+    std::uint64_t HintNodeBudget = ShortestSearch::DefaultNodeBudget;  // of a slider hint's search
 };
 
 // The game's one window: the board in the middle, the menus and the toolbar around it. It owns
@@ -44,6 +47,7 @@ public:
     CommandTable& Commands() { return commands_; }
     GameMenus& Menus() { return *menus_; }
     GameStatusBar* StatusLine() const { return statusBar_; }
+    HintFlash* Flash() const { return flash_; }
 
     // Toolbar state: shown, and dock 1 top / 2 bottom / 3 floating.
     GameToolbar* Toolbar() const { return toolbar_; }
@@ -78,6 +82,13 @@ private:
     void Completed(const GameResult& result) override;
     void PlaySound(const char* name);
 
+    // Hints: the tile-swap one at once, the slider one when the search behind it delivers. A hint
+    // holds only for the position it was asked for.
+    void OnHint();
+    void OnSlideHint(std::uint64_t request, const SlideHint& hint);
+    void ShowHint(const std::vector<Cell>& cells, const QString& word);
+    void ForgetHintOnAnotherPosition();
+
     // Commands
     void OnFromThisZip();
     void OnOpen();
@@ -97,6 +108,10 @@ private:
     GameToolbar* toolbar_ = nullptr;
     GameMenus* menus_ = nullptr;
     GameStatusBar* statusBar_ = nullptr;
+    HintFlash* flash_ = nullptr;
+    HintRunner hints_;
+    std::uint64_t hintRequest_ = 0;
+    std::optional<Position> hintFor_;
     QPointer<QWidget> solution_;
 
     bool frameReady_ = false;

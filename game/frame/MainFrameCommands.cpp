@@ -62,6 +62,8 @@ void MainFrame::BuildCommands()
     }
     c.Add(Id::ShowSolution, "&Show solution\tCtrl+S", Ctrl(Qt::Key_S), [this] { ShowSolution(); });
     c.Add(Id::SolveForMe, "Sol&ve for me", {}, [this] { session_.SolveForMe(); });
+    c.Add(Id::Hint, "&Hint\tCtrl+H", Ctrl(Qt::Key_H), [this] { OnHint(); }, {},
+          [this] { return !session_.Finished(); });
     c.Add(Id::Scoreboard, "Scoreboard", {}, [this] { ShowScoreboards(this, *profile_); });
     c.Add(Id::Toolbar, "&Toolbar", {}, [this] { toolbar_->ToggleShown(); },
           [this] { return toolbar_ && toolbar_->CheckShown(); });

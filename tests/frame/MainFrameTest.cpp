@@ -4,6 +4,7 @@
 #include "CongratulationsDialog.h"
 #include "GameMenus.h"
 #include "GameStatusBar.h"
+#include "HintFlash.h"
 #include "MainFrame.h"
 #include "OpenPictureDialog.h"
 #include "MessageBoxAnswerer.h"
@@ -84,10 +85,12 @@ protected:
             profile_.DeleteSection(section);
     }
 
-    std::unique_ptr<MainFrame> Start(const GameClock* clock = nullptr)
+    std::unique_ptr<MainFrame> Start(const GameClock* clock = nullptr,
+                                     std::uint64_t hintBudget = ShortestSearch::DefaultNodeBudget)
     {
         MainFrameOptions options;
         options.Clock = clock;
+        options.HintNodeBudget = hintBudget;
         options.ProgramFolder = folder_.path() + "/";
         options.SharedProfile = &profile_;
         options.Sounds = std::make_unique<RecordingSounds>(played_);
@@ -549,6 +552,55 @@ TEST_F(MainFrameTest, StatusBarShowsThePlayAndTheWindowGrowsByItsHeightAlone)
     EXPECT_FALSE(Start()->StatusLine()->isVisible());
 }
 
+TEST_F(MainFrameTest, SwapHintFlashesATileHomeAndKeepsTheGameOffTheScoreboard)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::SizeFor(3));
+    const Position solved = Position::Solved(3, GameMode::TileSwap);
+    // Two swaps to go: tiles 0 and 1 change places, and so do 7 and 8.
+    frame->Session().Arrange(*Apply(*Apply(solved, Move::Swap({0, 0}, {1, 0})), Move::Swap({1, 2}, {2, 2})));
+    frame->Commands().Dispatch(Id::Hint);
+    ASSERT_TRUE(frame->Flash()->Flashing());
+    const ShownBoard board = frame->View()->Shown();
+    const QRect first(0, 0, board.TileWidth(), board.TileHeight());
+    const QRect second(board.TileWidth(), 0, board.TileWidth(), board.TileHeight());
+    EXPECT_EQ(frame->Flash()->Cells(), (std::vector<QRect>{first, second}));
+    EXPECT_TRUE(frame->StatusLine()->Text().endsWith("Best: 2 swaps to go"));
+
+    Press(*frame, 0, 0);
+    EXPECT_TRUE(frame->Flash()->Flashing()) << "a selection leaves the position as it was";
+    Press(*frame, 1, 0);
+    EXPECT_FALSE(frame->Flash()->Flashing());
+    EXPECT_TRUE(frame->StatusLine()->Text().endsWith("3 x 3 Tile swap"));
+
+    CongratulationsAnswerer answerer("Cheat");
+    Press(*frame, 1, 2);
+    Press(*frame, 2, 2);
+    ASSERT_EQ(answerer.Shown(), 1);
+    EXPECT_EQ(profile_.GetProfileString("Scores", "PlayerName", "none"), "none");
+    EXPECT_FALSE(frame->Commands().Action(Id::Hint)->isEnabled()) << "nothing to hint once finished";
+}
+
+TEST_F(MainFrameTest, SlideHintArrivesFromTheWorkerOrSaysNoHintYet)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::ModeSlider);
+    frame->Commands().Dispatch(Id::SizeFor(3));
+    OneSlideFromSolved(frame->Session());
+    frame->Commands().Dispatch(Id::Hint);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Flash()->Flashing(); }));
+    const ShownBoard board = frame->View()->Shown();
+    EXPECT_EQ(frame->Flash()->Cells().front().topLeft(), QPoint(2 * board.TileWidth(), 2 * board.TileHeight()));
+    EXPECT_TRUE(frame->Session().HintsUsed());
+
+    auto starved = Start(nullptr, 10);
+    starved->Commands().Dispatch(Id::ModeSlider);
+    starved->Commands().Dispatch(Id::Hint);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return starved->StatusLine()->Text().endsWith("no hint yet"); }));
+    EXPECT_FALSE(starved->Flash()->Flashing());
+    EXPECT_FALSE(starved->Session().HintsUsed());
+}
+
 TEST_F(MainFrameTest, MenusHoldEveryCommandInOrder)
 {
     auto frame = Start();
@@ -569,7 +621,7 @@ TEST_F(MainFrameTest, MenusHoldEveryCommandInOrder)
         "&Edit", " &Undo\tCtrl+Z", " &Redo\tCtrl+Y",
         "&View", " &Jumble\tCtrl+J", " -", " &Grid\tCtrl+G", " Grid colour", " >Black", " >White",
         " >Red", " Selection colour", " >Black", " >Yellow", " >Red", " -",
-        " &Show solution\tCtrl+S", " Sol&ve for me", " -", " Scoreboard", " &Toolbar", " Status bar",
+        " &Show solution\tCtrl+S", " Sol&ve for me", " &Hint\tCtrl+H", " -", " Scoreboard", " &Toolbar", " Status bar",
         "&Options", " Puzzle size", " >3 x 3", " >4 x 4", " >5 x 5", " >6 x 6", " >7 x 7",
         " >8 x 8", " >9 x 9", " >10 x 10", " Puzzle mode", " >Tile swap", " >Slider puzzle",
         " Sound", "&Help", " Help", " &About"};
