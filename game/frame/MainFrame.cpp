@@ -7,6 +7,7 @@
 #include "GameStatusBar.h"
 #include "HintFlash.h"
 #include "Profile.h"
+#include "SavedGameStore.h"
 #include "SoundPlayer.h"
 
 #include <QApplication>
@@ -74,7 +75,8 @@ MainFrame::MainFrame(MainFrameOptions options)
     random_.Seed(static_cast<unsigned>(options.Clock ? options.Clock->Now() : systemClock_.Now()));
     session_.SetObserver(this);
     menus_->SetNewCommandStyle(false);
-    NewPuzzle(true, StartRoute::FirstPuzzle);
+    if (!ResumeStoredGame())
+        NewPuzzle(true, StartRoute::FirstPuzzle);
     commands_.RefreshChecks();
     frameReady_ = true;
 }
@@ -124,16 +126,63 @@ void MainFrame::ShowStatusBar(bool shown)
 
 void MainFrame::NewPuzzle(bool random, StartRoute route)
 {
-    puzzle_.Load(random, settings_.Folder);
+    FitNewPicture(random);
+    session_.StartGame(route, settings_.Dimension, settings_.PuzzleMode);
+    ShowPuzzle();
+}
+
+bool MainFrame::FitNewPicture(bool random)
+{
+    const bool loaded = puzzle_.Load(random, settings_.Folder);
     measures_ = MeasureFrame(*this);
     const ScreenLimits limits = CurrentScreenLimits(*this, measures_, toolbarAllowance_);
     FitBoardToScreen(limits);
     layout()->activate();
     KeepWindowOnScreen(*this, measures_, limits);
-    session_.StartGame(route, settings_.Dimension, settings_.PuzzleMode);
+    return loaded;
+}
+
+void MainFrame::ShowPuzzle()
+{
     showNormal();
     Repaint();
     menus_->SetNewCommandStyle(puzzle_.FromArchive());
+}
+
+bool MainFrame::ResumeStoredGame()
+{
+    const SavedGame saved = SavedGameStore::Load(*profile_);
+    // Read once: a record that cannot be carried on must not stop every later start as well.
+    SavedGameStore::Forget(*profile_);
+    const std::optional<Position> position = RestoredPosition(saved);
+    if (!position || position->N() != settings_.Dimension || position->Mode() != settings_.PuzzleMode)
+        return false;
+    const bool builtIn = saved.Picture.empty();
+    puzzle_.Choose(QString::fromStdString(saved.Picture), saved.ZipIndex, 0);
+    if (!FitNewPicture(false) && !builtIn) {
+        puzzle_.Choose(QString(), 1, 0);  // the first puzzle is drawn as if nothing had been kept
+        return false;
+    }
+    session_.ResumeGame(*position, saved.Moves, saved.Elapsed, saved.Hints);
+    ShowPuzzle();
+    return true;
+}
+
+void MainFrame::StoreGame()
+{
+    if (session_.Finished())
+        return SavedGameStore::Forget(*profile_);
+    SavedGame saved;
+    const PictureSource& source = puzzle_.Source();
+    saved.Picture = source.IsBuiltIn() ? std::string() : source.Path.toStdString();
+    saved.ZipIndex = source.ZipIndex;
+    saved.N = session_.Current().N();
+    saved.Mode = static_cast<int>(session_.Current().Mode());
+    saved.Cells = CellsText(session_.Current());
+    saved.Moves = session_.Moves();
+    saved.Elapsed = session_.RunningTime();
+    saved.Hints = session_.HintsUsed();
+    SavedGameStore::Store(*profile_, saved);
 }
 
 void MainFrame::FitBoardToScreen(const ScreenLimits& limits)
@@ -256,6 +305,7 @@ void MainFrame::SaveSettings()
 void MainFrame::closeEvent(QCloseEvent* event)
 {
     SaveSettings();
+    StoreGame();
     event->accept();
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

@@ -74,7 +74,16 @@ private:
     // else the current one again), the board fitted to the screen and the window around it,
     // then the session's new game.
     void NewPuzzle(bool random, StartRoute route);
+    // The two halves of a new puzzle around the session's game: the picture loaded (false when
+    // the built-in one had to stand in) and the window fitted to it; then the window shown.
+    bool FitNewPicture(bool random);
+    void ShowPuzzle();
     void FitBoardToScreen(const ScreenLimits& limits);
+    // The game left in play at the last close, on its own picture; false, with nothing changed
+    // in the session, when there is none or it cannot be carried on.
+    bool ResumeStoredGame();
+    // Keeps the game in play for the next run; a finished game is not kept.
+    void StoreGame();
 
     // What the session reports.
     void Moved(const Move& move, const Position& before, const Position& after) override;

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -81,7 +82,7 @@ class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* section : {"Settings", "Scores", "SliderScores"})
+        for (const char* section : {"Settings", "Scores", "SliderScores", "Game"})
             profile_.DeleteSection(section);
     }
 
@@ -599,6 +600,45 @@ TEST_F(MainFrameTest, SlideHintArrivesFromTheWorkerOrSaysNoHintYet)
     EXPECT_TRUE(QTest::qWaitFor([&] { return starved->StatusLine()->Text().endsWith("no hint yet"); }));
     EXPECT_FALSE(starved->Flash()->Flashing());
     EXPECT_FALSE(starved->Session().HintsUsed());
+}
+
+TEST_F(MainFrameTest, AGameInPlayGoesOnAtTheNextStartUnlessItsPictureIsGoneOrItIsOver)
+{
+    const QString picture = AddFile("kept.bmp", TestPictures::Encode(TestPictures::FourColour(400, 300), "BMP"));
+    StillClock clock;
+    auto frame = Start(&clock);
+    frame->Commands().Dispatch(Id::ModeSlider);
+    OneSlideFromSolved(frame->Session());
+    Press(*frame, 0, 3);
+    frame->Commands().Dispatch(Id::Hint);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->Session().HintsUsed(); }));
+    clock.now += 30;
+    const Position played = frame->Session().Current();
+    frame->close();
+    // A new game would now show the built-in picture.
+    QTemporaryDir empty;
+    profile_.WriteProfileString("Settings", "Folder", empty.path());
+
+    clock.now += 1000;  // time away is not play
+    frame = Start(&clock);
+    EXPECT_EQ(frame->Session().Current(), played);
+    EXPECT_EQ(frame->Session().Moves(), 1);
+    EXPECT_EQ(frame->Session().RunningTime(), 30);
+    EXPECT_TRUE(frame->Session().HintsUsed());
+    EXPECT_EQ(frame->Source().Path, picture);
+    EXPECT_EQ(frame->View()->BoardSize().width(), 400);
+    frame->close();
+
+    QFile::remove(picture);
+    frame = Start(&clock);
+    EXPECT_EQ(frame->Session().Moves(), 0) << "a picture that is gone starts a new game";
+    EXPECT_TRUE(frame->Source().IsBuiltIn());
+    EXPECT_EQ(profile_.GetProfileString("Game", "Position", "none"), "none");
+
+    CongratulationsAnswerer answerer;
+    FinishByPlaying(*frame);
+    frame->close();
+    EXPECT_EQ(profile_.GetProfileString("Game", "Position", "none"), "none") << "a finished game is not kept";
 }
 
 TEST_F(MainFrameTest, MenusHoldEveryCommandInOrder)
