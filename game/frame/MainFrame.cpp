@@ -5,6 +5,7 @@
 #include "GameMenus.h"
 #include "GameHint.h"
 #include "GameStatusBar.h"
+#include "PictureExtensions.h"
 #include "HintFlash.h"
 #include "Profile.h"
 #include "SavedGameStore.h"
@@ -12,6 +13,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLayout>
 
 namespace {
@@ -22,6 +25,19 @@ QString RunningProgramFolder()
     if (!folder.endsWith('/'))
         folder += '/';
     return folder;
+}
+
+// The one local picture file or archive a drag carries, by its extension; empty for anything else.
+QString DroppedPicture(const QMimeData* data)
+{
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return QString();
+    const QString path = data->urls().front().toLocalFile();
+    for (const QString& pattern : PictureAndArchivePatterns()) {
+        if (path.endsWith(pattern.mid(1), Qt::CaseInsensitive))
+            return path;
+    }
+    return QString();
 }
 
 } // namespace
@@ -57,6 +73,7 @@ MainFrame::MainFrame(MainFrameOptions options)
                          static_cast<int>(settings_.SelColour)};
     }, this);
     setCentralWidget(view_);
+    setAcceptDrops(true);
     flash_ = new HintFlash(view_);
     connect(view_, &BoardView::CellPressed, this,
             [this](int column, int row) { session_.Click({column, row}); });
@@ -308,4 +325,20 @@ void MainFrame::closeEvent(QCloseEvent* event)
     StoreGame();
     event->accept();
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedPicture(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// The first picture of an archive, as the open-picture dialog starts with.
+void MainFrame::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedPicture(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenPicture(path, 1, 0);
 }

@@ -63,6 +63,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A picture file or an archive dropped from a file manager is opened as Open opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildCommands();
@@ -101,6 +104,7 @@ private:
     // Commands
     void OnFromThisZip();
     void OnOpen();
+    void OpenPicture(const QString& path, int pictureNumber, int pictureCount);
 
     std::unique_ptr<Profile> ownProfile_;
     Profile* profile_ = nullptr;

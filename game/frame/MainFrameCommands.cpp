@@ -108,8 +108,13 @@ void MainFrame::OnOpen()
     const ChosenPicture chosen = AskForPicture(this, settings_.Folder);
     if (chosen.FileTitle.isEmpty())
         return;
-    puzzle_.Choose(chosen.PathName, chosen.PictureNumber, chosen.PictureCount);
-    settings_.Folder = FolderOf(chosen.PathName);
+    OpenPicture(chosen.PathName, chosen.PictureNumber, chosen.PictureCount);
+}
+
+void MainFrame::OpenPicture(const QString& path, int pictureNumber, int pictureCount)
+{
+    puzzle_.Choose(path, pictureNumber, pictureCount);
+    settings_.Folder = FolderOf(path);
     NewPuzzle(false, StartRoute::Open);
 }
 

@@ -17,6 +17,8 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -639,6 +641,44 @@ TEST_F(MainFrameTest, AGameInPlayGoesOnAtTheNextStartUnlessItsPictureIsGoneOrItI
     FinishByPlaying(*frame);
     frame->close();
     EXPECT_EQ(profile_.GetProfileString("Game", "Position", "none"), "none") << "a finished game is not kept";
+}
+
+// Drags as a file manager makes them: each is offered to the window, then dropped on the board.
+TEST_F(MainFrameTest, DroppedPicturesAndArchivesOpenAndAnythingElseIsRefused)
+{
+    QTemporaryDir elsewhere;
+    const QString bmp = elsewhere.filePath("Wide.BMP");
+    ASSERT_TRUE(TestPictures::WriteFile(bmp, TestPictures::Encode(TestPictures::FourColour(400, 300), "BMP")));
+    auto frame = Start();
+    const QString zip = AddArchive("three.zip", 3);
+    const QString text = AddFile("notes.txt", "no picture");
+    const auto local = [](const QString& path) { return QUrl::fromLocalFile(path); };
+    const struct { QList<QUrl> urls; QString opened; } drops[] = {
+        {{local(text)}, {}},
+        {{local(bmp), local(zip)}, {}},
+        {{QUrl("https://example.org/a.jpg")}, {}},
+        {{}, {}},
+        {{local(bmp)}, bmp},
+        {{local(zip)}, zip},
+    };
+    for (const auto& drop : drops) {
+        QMimeData data;
+        data.setUrls(drop.urls);
+        const QPoint at = frame->View()->geometry().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frame.get(), &enter);
+        EXPECT_EQ(enter.isAccepted(), !drop.opened.isEmpty()) << drop.urls.size();
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frame.get(), &dropped);
+        if (!drop.opened.isEmpty())
+            EXPECT_EQ(frame->Source().Path, drop.opened);
+        else
+            EXPECT_TRUE(frame->Source().IsBuiltIn()) << "refused without a change";
+    }
+    EXPECT_EQ(frame->Source().ZipIndex, 1) << "an archive opens at its first picture";
+    EXPECT_EQ(frame->Source().ZipCount, 3);
+    EXPECT_EQ(frame->Settings().Folder, folder_.path());
+    EXPECT_EQ(frame->Session().Moves(), 0);
 }
 
 TEST_F(MainFrameTest, MenusHoldEveryCommandInOrder)
