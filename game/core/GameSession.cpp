@@ -108,15 +108,7 @@ ClickResult GameSession::Click(Cell cell)
 
 bool GameSession::Play(const Move& move)
 {
-    const std::optional<Position> after = Apply(Current(), move);
-    if (!after)
-        return false;
-    const Position before = Current();
-    history_.push_back(*after);
-    played_.push_back(move);
-    undone_.clear();
-    Step(move, before);
-    return true;
+    return Advance(move, false);
 }
 
 bool GameSession::Undo()
@@ -134,17 +126,22 @@ bool GameSession::Undo()
 
 bool GameSession::Redo()
 {
-    if (undone_.empty())
-        return false;
-    const Move again = undone_.back();
-    const std::optional<Position> after = Apply(Current(), again);
+    return !undone_.empty() && Advance(undone_.back(), true);
+}
+
+bool GameSession::Advance(Move move, bool replaying)
+{
+    const std::optional<Position> after = Apply(Current(), move);
     if (!after)
         return false;
+    if (replaying)
+        undone_.pop_back();
+    else
+        undone_.clear();
     const Position before = Current();
     history_.push_back(*after);
-    played_.push_back(again);
-    undone_.pop_back();
-    Step(again, before);
+    played_.push_back(move);
+    Step(move, before);
     return true;
 }
 

@@ -78,6 +78,8 @@ public:
 private:
     Position JumbledNow(int n, GameMode mode);
     void BeginGame(const Position& position);
+    // A new move, or the last one taken back made again; either way legal moves only.
+    bool Advance(Move move, bool replaying);
     // Counts the move that led from before to the current position and announces it; completes
     // the game when it is solved.
     void Step(const Move& move, const Position& before);
