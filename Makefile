@@ -6,9 +6,10 @@ BUILD_TYPE ?= RelWithDebInfo
 
 # Debian packages the build, the tests and the benchmarks need.
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev \
-            libminizip-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
+            libminizip-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev \
+            desktop-file-utils libglib2.0-bin
 
-.PHONY: all deps configure build run test bench sanitize clean
+.PHONY: all deps configure build run test package bench sanitize clean
 
 all: build
 
@@ -27,9 +28,16 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# build/dist/setup: the installer, one file that carries the game (the CMake target is not called
+# "package", which CPack owns).
+package: build
+	@cmake --build $(BUILD) --target setup_package -j $(JOBS)
+	@echo "$(BUILD)/dist/setup"
+
 bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/tilora_bench
 	@$(BUILD)/bin/tilora_hints_bench
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/tilora_picture_bench
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

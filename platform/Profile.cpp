@@ -46,3 +46,13 @@ void Profile::DeleteSection(const QString& section)
 {
     settings_.remove(section);
 }
+
+bool Profile::IsEmpty() const
+{
+    return settings_.allKeys().isEmpty();
+}
+
+QString Profile::FileName() const
+{
+    return settings_.fileName();
+}

@@ -24,6 +24,11 @@ public:
     // Removes a whole section with all its values.
     void DeleteSection(const QString& section);
 
+    // Whether no section holds any value, and the file the profile is kept in: together they let
+    // the uninstaller remove that file once the game's sections are gone and nothing else is left.
+    bool IsEmpty() const;
+    QString FileName() const;
+
 private:
     static QString Key(const QString& section, const QString& entry);
     mutable QSettings settings_;

@@ -20,9 +20,9 @@ bool OpenAddress(const QString& address)
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-bool StartProgram(const QString& program, const QStringList& arguments)
+bool StartProgram(const QString& program, const QStringList& arguments, const QString& workingFolder)
 {
-    return QProcess::startDetached(program, arguments);
+    return QProcess::startDetached(program, arguments, workingFolder);
 }
 
 } // namespace Shell

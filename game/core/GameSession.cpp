@@ -44,6 +44,7 @@ void GameSession::StartGame(StartRoute route, int n, GameMode mode)
     BeginGame(dealt);
     startTime_ = clock_.Now();
     Notify(&SessionObserver::Changed);
+    Notify(&SessionObserver::GameStarted);
 }
 
 void GameSession::ResumeGame(const Position& position, int moves, long elapsed, bool hintsUsed)
@@ -53,6 +54,7 @@ void GameSession::ResumeGame(const Position& position, int moves, long elapsed, 
     hintsUsed_ = hintsUsed;
     startTime_ = clock_.Now() - elapsed;
     Notify(&SessionObserver::Changed);
+    Notify(&SessionObserver::GameStarted);
 }
 
 void GameSession::BeginGame(const Position& position)

@@ -28,6 +28,8 @@ public:
     virtual void Changed() {}
     // The first solve of a game by the player; once per game.
     virtual void Completed(const GameResult&) {}
+    // A new game has begun (after Changed).
+    virtual void GameStarted() {}
 };
 
 // The game in play: the current position and the positions before it, the selection, the move

@@ -20,8 +20,8 @@ ShortestSearch Unlimited()
 
 class Reduction {
 public:
-    explicit Reduction(const HintPosition& position)
-        : n_(position.n), board_(position), locked_(position.CellCount(), false)
+    Reduction(const HintPosition& position, std::stop_token stop)
+        : n_(position.n), board_(position), locked_(position.CellCount(), false), stop_(std::move(stop))
     {
     }
 
@@ -64,21 +64,27 @@ private:
     {
         const int cells = board_.CellCount();
         const int pieces = static_cast<int>(homes.size());
-        const int states = pieces == 1 ? cells * cells : cells * cells * cells;
-        std::vector<int> from(states, -1);
+        auto home = [&](const Places& at) { return at[1] == homes[0] && (pieces == 1 || at[2] == homes[1]); };
         Places places = {board_.HoleCell(), 0, 0};
         for (int i = 0; i < pieces; ++i)
             places[i + 1] = Find(homes[i]);
+        if (home(places))
+            return Lock(homes);
+        const int states = pieces == 1 ? cells * cells : cells * cells * cells;
+        std::vector<int> from(states, -1);
         const int start = Encode(places);
         from[start] = start;
         std::queue<int> queue;
         queue.push(start);
         int goal = -1;
-        while (!queue.empty()) {
+        for (int visited = 1; !queue.empty(); ++visited) {
+            // The searches of the first lines of a 10 x 10 take tens of milliseconds.
+            if (visited % 4096 == 0 && stop_.stop_requested())
+                return false;
             const int code = queue.front();
             queue.pop();
             places = Decode(code);
-            if (places[1] == homes[0] && (pieces == 1 || places[2] == homes[1])) {
+            if (home(places)) {
                 goal = code;
                 break;
             }
@@ -105,8 +111,13 @@ private:
             holes.push_back(code % cells);
         for (auto hole = holes.rbegin(); hole != holes.rend(); ++hole)
             Slide(*hole);
-        for (int home : homes)
-            locked_[home] = true;
+        return Lock(homes);
+    }
+
+    bool Lock(const std::vector<int>& cells)
+    {
+        for (int cell : cells)
+            locked_[cell] = true;
         return true;
     }
 
@@ -152,11 +163,12 @@ private:
     HintPosition board_;
     std::vector<bool> locked_;
     std::vector<int> path_;
+    const std::stop_token stop_;
 };
 
 } // namespace
 
-SlideHint FindGoodSlide(const HintPosition& position)
+SlideHint FindGoodSlide(const HintPosition& position, std::stop_token stop)
 {
     SlideHint hint;
     hint.status = SlideStatus(position);
@@ -164,9 +176,11 @@ SlideHint FindGoodSlide(const HintPosition& position)
         return hint;
     if (position.n == 3)
         return FindShortestSlide(position);
-    Reduction reduction(position);
+    Reduction reduction(position, stop);
+    // Parity has been checked, so every step finds its way; were one not to, the position is
+    // reported as beyond help rather than searched again.
     if (!reduction.Solve()) {
-        hint.status = HintStatus::Unsolvable;
+        hint.status = stop.stop_requested() ? HintStatus::Cancelled : HintStatus::Unsolvable;
         return hint;
     }
     return HintFromPath(position, reduction.Path(), false);

@@ -14,8 +14,9 @@
 //  - on the hint command: request := Start(position, deliver), where `deliver` posts the hint back
 //    to the window's thread (a queued call) and the window shows it only if its request number is
 //    still the latest (a result may be on its way when the player moves);
-//  - on every move, new game or close: Cancel(). Cancel returns once the worker has stopped, within
-//    microseconds, so it may be called freely;
+//  - on every move, new game or close: Cancel(). Cancel returns once the worker has stopped, which
+//    the searches check for every few thousand steps (well under a millisecond), so it may be
+//    called freely;
 //  - OutOfBudget means "no hint yet".
 // A cancelled search delivers nothing.
 class HintRunner {

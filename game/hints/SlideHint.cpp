@@ -31,5 +31,5 @@ SlideHint FindSlideHint(const HintPosition& position, const ShortestSearch& sear
 {
     if (position.n <= 4)
         return FindShortestSlide(position, search);
-    return FindGoodSlide(position);
+    return FindGoodSlide(position, search.stop);
 }

@@ -8,11 +8,6 @@ void SlidePlan::Keep(const HintPosition& start, const SlideHint& hint)
     hint_ = hint;
 }
 
-void SlidePlan::Forget()
-{
-    *this = SlidePlan();
-}
-
 std::optional<SlideHint> SlidePlan::Continue(const HintPosition& position) const
 {
     if (position.n != start_.n)

@@ -9,7 +9,6 @@
 class SlidePlan {
 public:
     void Keep(const HintPosition& start, const SlideHint& hint);
-    void Forget();
     // The rest of the kept solution when `position` lies on it, before its end.
     std::optional<SlideHint> Continue(const HintPosition& position) const;
 

@@ -94,6 +94,7 @@ QWidget* OpenPictureDialog::MakePreviewArea()
     previewBox_->setChecked(true);
     pane_ = new PreviewPane(area);
     pane_->setFixedSize(PaneSize);
+    preview_.SetPaneSize(PaneSize * devicePixelRatio());
     previousButton_ = MakeArrow(QStringLiteral("<"), QStringLiteral("previousButton"), area);
     nextButton_ = MakeArrow(QStringLiteral(">"), QStringLiteral("nextButton"), area);
     counterLabel_ = new QLabel(area);

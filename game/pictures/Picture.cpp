@@ -2,75 +2,61 @@
 
 #include "ResourceInit.h"
 
+#include "PictureDecoder.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QRectF>
+#include <QScreen>
 #include <cstdlib>
 #include <limits>
 
 namespace {
 
-// Decoded pictures larger than this are refused before any pixel is allocated, whatever the
-// header claims. Qt's own allocation limit stays in force as a second guard.
-constexpr int MaxDecodedMegabytes = 256;
-
-bool IsAcceptedFormat(const QByteArray& format)
+// Every screen's size in device pixels, the widest and the tallest; no bound without screens.
+QSize LargestScreenSize()
 {
-    return format == "bmp" || format == "jpeg" || format == "jpg" || format == "gif";
-}
-
-// The image in a format that draws onto 32-bit targets without conversion.
-QImage ToDrawableFormat(const QImage& image)
-{
-    const QImage::Format format = image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                           : QImage::Format_RGB32;
-    return image.format() == format ? image : image.convertToFormat(format);
-}
-
-QImage Decode(const QByteArray& bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    if (!buffer.open(QIODevice::ReadOnly))
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
         return {};
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    reader.setAllocationLimit(MaxDecodedMegabytes);
-    if (!IsAcceptedFormat(reader.format()))
-        return {};
-    const QSize size = reader.size();
-    if (size.isValid()) {
-        const qint64 bytesNeeded = qint64(size.width()) * size.height() * 4;
-        if (size.isEmpty() || bytesNeeded > qint64(MaxDecodedMegabytes) * 1024 * 1024)
-            return {};
+    QSize largest;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QSize pixels = screen->geometry().size() * screen->devicePixelRatio();
+        largest = largest.isValid() ? largest.expandedTo(pixels) : pixels;
     }
-    QImage image = reader.read();
-    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
-        return {};
-    return ToDrawableFormat(image);
+    return largest;
 }
 
 } // namespace
+
+QSize Picture::LargestDrawnSize() const
+{
+    return largestDrawn_.isValid() ? largestDrawn_ : LargestScreenSize();
+}
+
+bool Picture::Load(QIODevice& device)
+{
+    PictureDecoder::Decoded decoded = PictureDecoder::Decode(device, LargestDrawnSize());
+    if (decoded.Image.isNull())
+        return false;
+    image_ = std::move(decoded.Image);
+    natural_ = decoded.Natural;
+    return true;
+}
 
 bool Picture::LoadFromFile(const QString& path)
 {
     Unload();
     // Only regular files (compiled-in resources count): opening a pipe or a device named like a
-    // picture could block forever.
-    if (!QFileInfo(path).isFile())
+    // picture could block forever. The size is judged before anything is read.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() <= 0 || info.size() > PictureDecoder::MaxPictureBytes)
         return false;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (bytes.isEmpty())
-        return false;
-    image_ = Decode(bytes);
-    return !image_.isNull();
+    return file.open(QIODevice::ReadOnly) && Load(file);
 }
 
 bool Picture::LoadFromResource(const QString& type, const QString& name)
@@ -82,25 +68,29 @@ bool Picture::LoadFromResource(const QString& type, const QString& name)
 bool Picture::LoadFromBuffer(const unsigned char* bytes, std::uint32_t size)
 {
     Unload();
-    if (bytes == nullptr || size == 0 || size > std::uint32_t(std::numeric_limits<int>::max()))
+    if (bytes == nullptr || size == 0 || size > PictureDecoder::MaxPictureBytes)
         return false;
-    image_ = Decode(QByteArray(reinterpret_cast<const char*>(bytes), int(size)));
-    return !image_.isNull();
+    // Read in place: the caller's buffer outlives the call, so no copy of it is needed.
+    const QByteArray view = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), qsizetype(size));
+    QBuffer buffer;
+    buffer.setData(view);
+    return buffer.open(QIODevice::ReadOnly) && Load(buffer);
 }
 
 void Picture::Unload()
 {
     image_ = QImage();
+    natural_ = QSize();
 }
 
 int Picture::GetWidth() const
 {
-    return image_.isNull() ? 0 : PixelsToHimetric(image_.width());
+    return image_.isNull() ? 0 : PixelsToHimetric(natural_.width());
 }
 
 int Picture::GetHeight() const
 {
-    return image_.isNull() ? 0 : PixelsToHimetric(image_.height());
+    return image_.isNull() ? 0 : PixelsToHimetric(natural_.height());
 }
 
 bool Picture::Draw(QPainter* target, int x, int y, int cx, int cy,
@@ -110,7 +100,8 @@ bool Picture::Draw(QPainter* target, int x, int y, int cx, int cy,
         return false;
     if (cx <= 0 || cy <= 0 || cxSrc <= 0 || cySrc <= 0)
         return true;  // nothing to draw, as the platform renderer would draw nothing
-    // HIMETRIC to pixels by the picture's own extents, so the whole width maps to every pixel.
+    // HIMETRIC to pixels of the decoded image by the picture's own extents, so the whole width
+    // maps to every pixel however small the picture was decoded.
     const double toPixelsX = double(image_.width()) / GetWidth();
     const double toPixelsY = double(image_.height()) / GetHeight();
     const QRectF source(xSrc * toPixelsX, ySrc * toPixelsY, cxSrc * toPixelsX, cySrc * toPixelsY);

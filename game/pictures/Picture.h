@@ -1,23 +1,32 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 
+class QIODevice;
 class QPainter;
 
 // One decoded picture (BMP, JPEG or GIF: the bytes decide, not the name). Sizes and source
 // rectangles are in HIMETRIC (hundredths of a millimetre) at 96 pixels per inch, as the rest of
-// the game measures pictures. Every load empties the picture first, so a failed load leaves
-// it empty.
+// the game measures pictures, and always describe the picture's natural size, however small it
+// was decoded. Every load empties the picture first, so a failed load leaves it empty. Files
+// and buffers over 256 MiB, pictures whose pixels would take more, and pictures whose data
+// ends early are refused.
 class Picture {
 public:
     static constexpr int PixelsPerInch = 96;
 
+    // The largest size, in pixels, this picture will be drawn at: larger pictures are decoded
+    // only as large as that needs. By default the largest screen's size, as no board is larger.
+    void SetLargestDrawnSize(QSize pixels) { largestDrawn_ = pixels; }
+    QSize LargestDrawnSize() const;
+
     bool LoadFromFile(const QString& path);
     // The resource ":/<type>/<name>", e.g. ("BMP", "IDR_BMP2").
     bool LoadFromResource(const QString& type, const QString& name);
-    // Decodes a copy of the caller's bytes.
+    // Decodes the caller's bytes, which need to live only for the call.
     bool LoadFromBuffer(const unsigned char* bytes, std::uint32_t size);
     void Unload();
 
@@ -31,7 +40,8 @@ public:
     bool Draw(QPainter* target, int x, int y, int cx, int cy,
               int xSrc, int ySrc, int cxSrc, int cySrc) const;
 
-    // The decoded pixels, for callers that cache a scaled copy.
+    // The decoded pixels, for callers that cache a scaled copy; possibly smaller than the natural
+    // size, never smaller than the largest drawn size.
     const QImage& Image() const { return image_; }
 
     // MulDiv(value, numerator, denominator): rounded to nearest, as the HIMETRIC conversions use.
@@ -40,5 +50,9 @@ public:
     static int PixelsToHimetric(int pixels) { return MulDiv(pixels, 2540, PixelsPerInch); }
 
 private:
+    bool Load(QIODevice& device);
+
     QImage image_;
+    QSize natural_;
+    QSize largestDrawn_;
 };

@@ -68,13 +68,8 @@ bool PictureFinder::AddFiles(const QString& pattern)
         const QStringList names = QDir(prefix).entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Name);
         for (const QString& name : names) {
             const QString path = prefix + name;
-            if (IsArchivePath(path)) {
-                archive_.Open(path);
-                const int count = archive_.GetCount();
-                archive_.Close();
-                if (count < 1)
-                    continue;
-            }
+            if (IsArchivePath(path) && !archive_.HoldsPicture(path))
+                continue;
             files_.push_back({path});
         }
     }

@@ -27,6 +27,8 @@ public:
     void SelectionChanged(const QString& path);
     // Another folder is shown: the pane empties.
     void FolderChanged();
+    // The pane's size in pixels: pictures are decoded no larger than that.
+    void SetPaneSize(QSize pixels) { preview_.SetLargestDrawnSize(pixels); }
     // The "Preview" box; turning it on previews the current selection again.
     void SetPreviewOn(bool on);
     // "<" and ">" while an archive is previewed; nothing is loaded past either end.

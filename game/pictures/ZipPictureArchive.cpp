@@ -11,6 +11,7 @@
 #include <limits>
 #include <new>
 #include <unzip.h>
+#include <vector>
 
 namespace {
 
@@ -44,12 +45,26 @@ struct ZipPictureArchive::Impl {
     qint64 archiveBytes = 0;
     QString temporaryPath;
     bool wroteTemporary = false;
-    // The number of the current picture, or of the last picture passed when a walk ran off the
+    // Where each picture member lies in the central directory, noted while counting, so that
+    // any picture is reached in one step; and where the last member lies, where a step past the
+    // last picture leaves the reader.
+    std::vector<unz64_file_pos> pictures;
+    unz64_file_pos lastMember{};
+    // The number of the current picture, or of the last picture passed when a step ran off the
     // end; onPicture tells which. Stepping back counts pictures rather than matching names, so
     // members with equal names (or names equal but for case) are told apart.
     int pictureNumber = 0;
     bool onPicture = false;
 };
+
+namespace {
+
+bool SamePlace(const unz64_file_pos& a, const unz64_file_pos& b)
+{
+    return a.pos_in_zip_directory == b.pos_in_zip_directory && a.num_of_file == b.num_of_file;
+}
+
+} // namespace
 
 bool IsArchivePath(const QString& path)
 {
@@ -74,19 +89,41 @@ bool ZipPictureArchive::Open(const QString& path)
     if (impl_->archive == nullptr)
         return false;
     impl_->archiveBytes = QFileInfo(path).size();
-    int count = 0;
-    if (GoToFirstPicture()) {
-        count = 1;
-        while (GoToNextPicture())
-            ++count;
-    }
-    if (count == 0) {
+    FindPictures(false);
+    if (impl_->pictures.empty()) {
         CloseArchive();  // nothing to show: callers see a count of -1
         return true;
     }
-    impl_->count = count;
+    impl_->count = int(impl_->pictures.size());
     GoToFirstPicture();
     return true;
+}
+
+bool ZipPictureArchive::HoldsPicture(const QString& path)
+{
+    Close();
+    impl_->archive = unzOpen(QFile::encodeName(path).constData());
+    if (impl_->archive == nullptr)
+        return false;
+    FindPictures(true);
+    const bool holds = !impl_->pictures.empty();
+    Close();
+    return holds;
+}
+
+void ZipPictureArchive::FindPictures(bool firstOnly)
+{
+    impl_->pictures.clear();
+    for (int status = unzGoToFirstFile(impl_->archive); status == UNZ_OK;
+         status = unzGoToNextFile(impl_->archive)) {
+        if (unzGetFilePos64(impl_->archive, &impl_->lastMember) != UNZ_OK)
+            return;
+        if (IsPictureMember()) {
+            impl_->pictures.push_back(impl_->lastMember);
+            if (firstOnly)
+                return;
+        }
+    }
 }
 
 void ZipPictureArchive::CloseArchive()
@@ -97,6 +134,7 @@ void ZipPictureArchive::CloseArchive()
         impl_->archive = nullptr;
     }
     impl_->count = 0;
+    impl_->pictures.clear();
     impl_->pictureNumber = 0;
     impl_->onPicture = false;
 }
@@ -118,38 +156,19 @@ int ZipPictureArchive::GetCount() const
 
 bool ZipPictureArchive::GoToFirstPicture()
 {
-    if (impl_->archive == nullptr)
-        return false;
-    impl_->pictureNumber = 0;
-    impl_->onPicture = false;
-    if (unzGoToFirstFile(impl_->archive) == UNZ_OK) {
-        if (IsPictureMember()) {
-            impl_->pictureNumber = 1;
-            impl_->onPicture = true;
-            return true;
-        }
-        if (GoToNextPicture())
-            return true;
-    }
-    CloseArchive();
-    return false;
+    return GoToPicture(1);
 }
 
 bool ZipPictureArchive::GoToNextPicture()
 {
-    if (impl_->archive == nullptr)
-        return false;
-    bool moved = false;
-    while (unzGoToNextFile(impl_->archive) == UNZ_OK) {
-        moved = true;
-        if (IsPictureMember()) {
-            ++impl_->pictureNumber;
-            impl_->onPicture = true;
-            return true;
-        }
-    }
-    if (moved)
-        impl_->onPicture = false;  // left on the last member, which is no picture
+    if (impl_->archive == nullptr || !impl_->onPicture)
+        return false;  // already past the last picture
+    if (impl_->pictureNumber < impl_->count)
+        return GoToPicture(impl_->pictureNumber + 1);
+    // Past the last picture the reader stands on the archive's last member, which may be no
+    // picture: stepping back from there gives the last picture itself.
+    if (unzGoToFilePos64(impl_->archive, &impl_->lastMember) == UNZ_OK)
+        impl_->onPicture = SamePlace(impl_->pictures.back(), impl_->lastMember);
     return false;
 }
 
@@ -167,11 +186,18 @@ bool ZipPictureArchive::GoToPreviousPicture()
 
 bool ZipPictureArchive::GoToPicture(int number)
 {
-    if (number < 1 || !GoToFirstPicture())
+    if (impl_->archive == nullptr || number < 1)
         return false;
-    for (int i = 1; i < number; ++i)
-        if (!GoToNextPicture())
-            return false;
+    if (number > impl_->count) {
+        // As a walk from the first picture would: it ends past the last one.
+        GoToPicture(impl_->count);
+        GoToNextPicture();
+        return false;
+    }
+    if (unzGoToFilePos64(impl_->archive, &impl_->pictures[std::size_t(number) - 1]) != UNZ_OK)
+        return false;
+    impl_->pictureNumber = number;
+    impl_->onPicture = true;
     return true;
 }
 

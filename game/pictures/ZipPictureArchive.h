@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureDecoder.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -15,21 +17,26 @@ bool IsArchivePath(const QString& path);
 // carry a picture signature.
 class ZipPictureArchive {
 public:
-    // Members declared larger than this are refused by Extract.
-    static constexpr std::uint32_t MaxMemberSize = 256u * 1024 * 1024;
+    // Members declared larger than this are refused by Extract: the bound of every picture file.
+    static constexpr std::uint32_t MaxMemberSize = std::uint32_t(PictureDecoder::MaxPictureBytes);
 
     ZipPictureArchive();   // reseeds the C library generator from the clock
     ~ZipPictureArchive();  // Close
     ZipPictureArchive(const ZipPictureArchive&) = delete;
     ZipPictureArchive& operator=(const ZipPictureArchive&) = delete;
 
+    // Counts the picture members and goes to the first; true also when there is none (then the
+    // archive is closed again and the count is -1).
     bool Open(const QString& path);
+    // Whether the archive holds a picture at all: it is read only up to its first picture
+    // member, then closed.
+    bool HoldsPicture(const QString& path);
     void Close();
     int GetCount() const;  // -1 when no archive is open
     bool GoToFirstPicture();
     bool GoToNextPicture();
     bool GoToPreviousPicture();
-    // Picture number (1-based): first, then next number - 1 times.
+    // Picture number (1-based). Every move goes straight to the member, wherever it lies.
     bool GoToPicture(int number);
     QString GetCurrentName() const;
     std::uint32_t GetCurrentSize() const;
@@ -47,6 +54,8 @@ public:
 
 private:
     struct Impl;
+    // Notes where each picture member lies, from the first member on; firstOnly stops at one.
+    void FindPictures(bool firstOnly);
     bool MemberSizeAcceptable(std::uint32_t size) const;
     bool ReadCurrentMember(unsigned char* buffer, std::uint32_t size);
     bool WriteTemporaryFile(const unsigned char* bytes, std::uint32_t size);

@@ -17,9 +17,11 @@ public:
         lastAfter = after;
     }
     void Completed(const GameResult& result) override { results.push_back(result); }
+    void GameStarted() override { ++started; }
 
     int slides = 0;
     int swaps = 0;
+    int started = 0;
     Position lastBefore = Position::Solved(3, GameMode::TileSwap);
     Position lastAfter = lastBefore;
     std::vector<GameResult> results;
@@ -101,6 +103,7 @@ TEST_F(GameSessionTest, SolveForMeEndsTheGameAndLosesNoTileToTheStaleHole)
     EXPECT_TRUE(seen.results.empty());
 
     session.StartGame(StartRoute::Jumble, 3, GameMode::Slider);
+    EXPECT_EQ(seen.started, 2);
     EXPECT_FALSE(session.Finished());
     EXPECT_EQ(session.Click({2, 1}), ClickResult::Slid) << "the next game has its hole again";
 }

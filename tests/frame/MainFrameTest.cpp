@@ -53,6 +53,7 @@ public:
     }
     int Shown() const { return shown_; }
     const QString& MovesLine() const { return movesLine_; }
+    const QString& TimeLine() const { return timeLine_; }
 
 private:
     void Answer()
@@ -62,6 +63,7 @@ private:
             return;
         ++shown_;
         movesLine_ = dialog->findChild<QLabel*>("movesLine")->text();
+        timeLine_ = dialog->findChild<QLabel*>("timeLine")->text();
         auto* nameBox = dialog->findChild<QLineEdit*>("nameBox");
         if (!name_.isEmpty() && nameBox && nameBox->isVisible())
             nameBox->setText(name_);
@@ -72,6 +74,14 @@ private:
     QTimer timer_;
     int shown_ = 0;
     QString movesLine_;
+    QString timeLine_;
+};
+
+// The game's clock, moved by the test.
+class StoppedClock : public GameClock {
+public:
+    std::int64_t Now() const override { return now; }
+    std::int64_t now = 5000;
 };
 
 class StillClock : public GameClock {
@@ -97,6 +107,7 @@ protected:
         options.ProgramFolder = folder_.path() + "/";
         options.SharedProfile = &profile_;
         options.Sounds = std::make_unique<RecordingSounds>(played_);
+        options.Clock = &clock_;
         return std::make_unique<MainFrame>(std::move(options));
     }
 
@@ -175,6 +186,7 @@ protected:
     QTemporaryDir folder_;
     Profile profile_;
     QStringList played_;
+    StoppedClock clock_;
 };
 
 TEST_F(MainFrameTest, FirstStartWritesDefaultsShowsBuiltInPuzzleAndCloseSavesSettings)
@@ -220,9 +232,11 @@ TEST_F(MainFrameTest, SliderSolvedInOneSlideReportsOneMove)
     EXPECT_TRUE(played_.isEmpty());
 
     CongratulationsAnswerer answerer;
+    clock_.now += 75;
     Press(*frame, 2, 2);
     EXPECT_EQ(answerer.Shown(), 1);
     EXPECT_EQ(answerer.MovesLine(), "Moves made : 1");
+    EXPECT_EQ(answerer.TimeLine(), "Time taken : 1 mins, 15 secs") << "from the game's start";
     EXPECT_EQ(played_, QStringList({"IDR_SLIDER", "IDR_COMPLETE"}));
     EXPECT_TRUE(frame->Session().Finished());
 }

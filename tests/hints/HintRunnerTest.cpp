@@ -35,7 +35,7 @@ TEST(HintRunner, DeliversAHintAndFollowsItsOwnSolutionWithoutSearching)
     EXPECT_EQ(next.nodes, 0u);
 }
 
-TEST(HintRunner, CancelledSearchDeliversNothingAndBudgetEndsOne)
+TEST(HintRunner, CancelledOrOverBudgetSearchesGiveNoHint)
 {
     HintRunner unbounded(std::numeric_limits<std::uint64_t>::max());
     std::atomic<bool> delivered = false;
@@ -46,4 +46,9 @@ TEST(HintRunner, CancelledSearchDeliversNothingAndBudgetEndsOne)
 
     HintRunner small(10000);
     EXPECT_EQ(Await(small, Published57()).status, HintStatus::OutOfBudget);
+
+    std::stop_source stopped;
+    stopped.request_stop();
+    std::mt19937 random(4);
+    EXPECT_EQ(FindGoodSlide(RandomSolvable(10, random), stopped.get_token()).status, HintStatus::Cancelled);
 }

@@ -40,9 +40,8 @@ TEST(SwapHint, CountsAndMovesAgreeWithBreadthFirstSearch)
         std::swap(after.cells[hint.firstCell], after.cells[hint.secondCell]);
         ASSERT_EQ(near.DistanceOf(after), swaps - 1);
         const std::vector<int>& cells = position.cells;
-        const bool pairExists = std::any_of(cells.begin(), cells.end(), [&](int tile) {
-            return cells[tile] != tile && cells[cells[tile]] == tile;
-        });
+        const bool pairExists =
+            std::any_of(cells.begin(), cells.end(), [&](int t) { return cells[t] != t && cells[cells[t]] == t; });
         const int homeAfter = (after.cells[hint.firstCell] == hint.firstCell) +
                               (after.cells[hint.secondCell] == hint.secondCell);
         ASSERT_EQ(homeAfter, pairExists ? 2 : 1);
@@ -60,13 +59,9 @@ TEST(SwapHint, CountsAndMovesAgreeWithBreadthFirstSearch)
 
 TEST(SwapHint, RefusesWhatIsNoTileSwapBoard)
 {
-    const std::vector<HintPosition> bad = {
-        {3, {0, 1, 2, 3, 4, 5, 6, 7}},
-        {3, {0, 1, 2, 3, 4, 5, 6, 7, -1}},
-        {3, {0, 1, 2, 3, 4, 5, 6, 7, 7}},
-        {3, {0, 1, 2, 3, 4, 5, 6, 7, 9}},
-        {2, {0, 1, 2, 3}},
-    };
+    const std::vector<HintPosition> bad = {{3, {0, 1, 2, 3, 4, 5, 6, 7}}, {3, {0, 1, 2, 3, 4, 5, 6, 7, -1}},
+                                           {3, {0, 1, 2, 3, 4, 5, 6, 7, 7}}, {3, {0, 1, 2, 3, 4, 5, 6, 7, 9}},
+                                           {2, {0, 1, 2, 3}}};
     for (const HintPosition& position : bad) {
         EXPECT_EQ(SwapsToGo(position), -1);
         EXPECT_EQ(FindSwapHint(position).status, HintStatus::Invalid);

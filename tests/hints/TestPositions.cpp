@@ -15,12 +15,9 @@ HintPosition Solved(int n)
 HintPosition RandomSolvable(int n, std::mt19937& random)
 {
     HintPosition position = Solved(n);
-    std::shuffle(position.cells.begin(), position.cells.end(), random);
-    if (!IsSolvableSlider(position)) {
-        auto isTile = [](int tile) { return tile != HintPosition::Hole; };
-        const auto first = std::find_if(position.cells.begin(), position.cells.end(), isTile);
-        std::iter_swap(first, std::find_if(first + 1, position.cells.end(), isTile));
-    }
+    do
+        std::shuffle(position.cells.begin(), position.cells.end(), random);
+    while (!IsSolvableSlider(position));
     return position;
 }
 
@@ -43,17 +40,13 @@ HintPosition Play(HintPosition position, const std::vector<int>& path)
     return position;
 }
 
-namespace {
-
-std::uint64_t Key(const HintPosition& position)
+static std::uint64_t Key(const HintPosition& position)
 {
     std::uint64_t key = 0;
     for (int tile : position.cells)
         key = key << 4 | static_cast<std::uint64_t>(tile + 1);
     return key;
 }
-
-} // namespace
 
 int Reached::DistanceOf(const HintPosition& position) const
 {

@@ -169,3 +169,16 @@ TEST_F(PicturePreviewTest, SymbolicLinkIsFollowedToItsTarget)
     EXPECT_TRUE(preview.IsArchive());
     EXPECT_EQ(preview.CounterText(), "1 of 3");
 }
+
+TEST_F(PicturePreviewTest, FileBeyondThePictureLimitLeavesThePaneBlank)
+{
+    preview.SelectionChanged(Path("a.BMP"));
+    const QString huge = Path("disk.jpg");
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.write(SolidBmp(Qt::red)) > 0 && file.resize(qint64(200) << 30));  // sparse
+    file.close();
+    preview.SelectionChanged(huge);
+    EXPECT_FALSE(preview.ShowsPicture());
+    EXPECT_TRUE(preview.Preview().IsEmpty());
+}

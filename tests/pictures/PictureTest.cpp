@@ -1,9 +1,14 @@
 #include "Picture.h"
 #include "TestPictures.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace TestPictures;
@@ -190,4 +195,148 @@ TEST(PictureTest, BuiltInPictureIs350By351AtNinetySixPerInch)
     ASSERT_TRUE(picture.LoadFromResource("BMP", "IDR_BMP2"));
     EXPECT_EQ(Picture::HimetricToPixels(picture.GetWidth()), 350);
     EXPECT_EQ(Picture::HimetricToPixels(picture.GetHeight()), 351);
+}
+
+TEST(PictureTest, DecodesNoLargerThanItWillBeDrawnAndKeepsTheNaturalSize)
+{
+    const QImage large = FourColour(1600, 1200);
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QSize drawn;
+        QSize decoded;
+        QSize natural = {1600, 1200};
+    };
+    const std::vector<Case> cases = {
+        {"JPEG at a quarter, its decoder's own step", Encode(large, "JPEG"), {400, 300}, {400, 300}},
+        {"JPEG at half: a quarter would fall short", Encode(large, "JPEG"), {401, 300}, {800, 600}},
+        {"JPEG smaller than the bound", Encode(large, "JPEG"), {2000, 2000}, {1600, 1200}},
+        {"BMP scaled once, the wider need wins", Encode(large, "BMP"), {400, 200}, {400, 300}},
+        {"GIF scaled once, the taller need wins", Encode(FourColour(160, 120), "GIF"), {40, 90}, {120, 90},
+         {160, 120}},
+        {"narrow picture taller than the bound", Encode(FourColour(300, 2000), "BMP"), {1600, 1000}, {300, 2000},
+         {300, 2000}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Picture picture;
+        picture.SetLargestDrawnSize(c.drawn);
+        ASSERT_TRUE(LoadBytes(picture, c.bytes));
+        EXPECT_EQ(picture.Image().size(), c.decoded);
+        EXPECT_EQ(picture.GetWidth(), Picture::PixelsToHimetric(c.natural.width()));
+        EXPECT_EQ(picture.GetHeight(), Picture::PixelsToHimetric(c.natural.height()));
+        // The bottom-right quarter, in HIMETRIC of the natural size, is still the yellow one.
+        QImage canvas = Canvas(20, 20);
+        QPainter painter(&canvas);
+        ASSERT_TRUE(picture.Draw(&painter, 0, 0, 20, 20, picture.GetWidth() / 2, picture.GetHeight() / 2,
+                                 picture.GetWidth() / 2, picture.GetHeight() / 2));
+        painter.end();
+        EXPECT_TRUE(Near(canvas.pixelColor(1, 1), Qt::yellow)) << canvas.pixelColor(1, 1).name().toStdString();
+        EXPECT_TRUE(Near(canvas.pixelColor(18, 18), Qt::yellow));
+    }
+}
+
+TEST(PictureTest, FilesAndBuffersBeyondTheLimitAreRefusedUnread)
+{
+    // Sparse files: they take no disk, and reading them whole would take all the memory there is.
+    QTemporaryDir dir;
+    const QByteArray head = Encode(FourColour(8, 6), "BMP");
+    for (const char* name : {"disk.jpg", "disk.bmp", "disk.gif"}) {
+        for (qint64 size : {qint64(200) << 30, qint64(3) << 30, (qint64(256) << 20) + 1}) {
+            SCOPED_TRACE(std::string(name) + " of " + std::to_string(size));
+            const QString path = dir.filePath(name);
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            ASSERT_EQ(file.write(head), head.size());
+            ASSERT_TRUE(file.resize(size));
+            file.close();
+            Picture picture;
+            EXPECT_FALSE(picture.LoadFromFile(path));
+            EXPECT_TRUE(picture.IsEmpty());
+        }
+    }
+    // The buffer holds a whole picture, but claims more than the limit: never read past its end.
+    Picture picture;
+    EXPECT_FALSE(picture.LoadFromBuffer(reinterpret_cast<const unsigned char*>(head.constData()),
+                                        (256u << 20) + 1));
+}
+
+namespace {
+
+// Fills the memory the allocator is about to hand out again, so that any pixel a decoder leaves
+// unwritten shows this byte: blocks the size of 8-bit and of 32-bit pixels of the picture.
+class HeapFilledWith {
+public:
+    HeapFilledWith(std::size_t pixels, unsigned char byte)
+    {
+        std::vector<void*> blocks;
+        for (std::size_t size : {pixels, pixels * 4}) {
+            for (int i = 0; i < 64; ++i) {
+                blocks.push_back(std::malloc(size));
+                std::memset(blocks.back(), byte, size);
+            }
+        }
+        fence_ = std::malloc(64);  // keeps the freed blocks off the top, where they would be trimmed
+        for (void* block : blocks)
+            std::free(block);
+    }
+    ~HeapFilledWith() { std::free(fence_); }
+
+private:
+    void* fence_;
+};
+
+QByteArray ProgressiveJpeg(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPEG");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
+} // namespace
+
+TEST(PictureTest, ShortFilesShowNothingTheFileDidNotSupply)
+{
+    QImage noise(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, qRgb(x * 4, y * 5, (x * y) & 0xff));
+    // Every palette entry in use, so that a stray index shows as a colour of its own.
+    QImage allColours(64, 48, QImage::Format_RGB32);
+    for (int i = 0; i < 64 * 48; ++i)
+        allColours.setPixel(i % 64, i / 64, qRgb(i & 0xff, 0xff - (i & 0xff), (i * 7) & 0xff));
+    const QImage fewColours = FourColour(64, 48);
+    const std::vector<std::pair<const char*, QByteArray>> files = {
+        {"BMP", Encode(noise, "BMP")},
+        {"run-length BMP", EncodeRle8(allColours)},
+        {"GIF", Encode(fewColours, "GIF")},
+        {"JPEG", Encode(noise, "JPEG")},
+        {"progressive JPEG", ProgressiveJpeg(noise)},
+    };
+    const std::size_t pixels = std::size_t(noise.width()) * noise.height();
+    for (const auto& [format, bytes] : files) {
+        for (double kept : {0.3, 0.6, 0.9, 0.99}) {
+            SCOPED_TRACE(std::string(format) + " cut at " + std::to_string(kept));
+            const QByteArray cut = bytes.left(qsizetype(bytes.size() * kept));
+            Picture first, second;
+            bool loadedFirst, loadedSecond;
+            {
+                HeapFilledWith filled(pixels, 0x11);
+                loadedFirst = LoadBytes(first, cut);
+            }
+            {
+                HeapFilledWith filled(pixels, 0xee);
+                loadedSecond = LoadBytes(second, cut);
+            }
+            EXPECT_EQ(loadedFirst, loadedSecond);
+            EXPECT_EQ(first.Image(), second.Image());
+            if (QByteArray(format) == "BMP") {
+                EXPECT_FALSE(loadedFirst) << "rows the file does not hold";
+            }
+        }
+    }
 }

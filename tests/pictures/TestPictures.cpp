@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QPainter>
+#include <QtEndian>
 #include <cstdlib>
 
 namespace TestPictures {
@@ -93,6 +94,44 @@ QByteArray EncodeGif(const QImage& image)
 }
 
 } // namespace
+
+QByteArray EncodeRle8(const QImage& image)
+{
+    QList<QRgb> palette;
+    QByteArray runs;
+    for (int y = image.height() - 1; y >= 0; --y) {  // bottom row first
+        for (int x = 0; x < image.width();) {
+            const QRgb colour = image.pixel(x, y);
+            if (!palette.contains(colour))
+                palette.append(colour);
+            int run = 1;
+            while (x + run < image.width() && run < 255 && image.pixel(x + run, y) == colour)
+                ++run;
+            runs.append(char(run)).append(char(palette.indexOf(colour)));
+            x += run;
+        }
+        runs.append(char(0)).append(char(0));  // end of line
+    }
+    runs.append(char(0)).append(char(1));  // end of picture
+    QByteArray header(54, '\0');
+    char* p = header.data();
+    const int pixelsAt = 54 + 4 * int(palette.size());
+    p[0] = 'B';
+    p[1] = 'M';
+    qToLittleEndian<quint32>(quint32(pixelsAt + runs.size()), p + 2);
+    qToLittleEndian<quint32>(quint32(pixelsAt), p + 10);
+    qToLittleEndian<quint32>(40, p + 14);
+    qToLittleEndian<qint32>(image.width(), p + 18);
+    qToLittleEndian<qint32>(image.height(), p + 22);
+    qToLittleEndian<quint16>(1, p + 26);
+    qToLittleEndian<quint16>(8, p + 28);
+    qToLittleEndian<quint32>(1, p + 30);  // 8-bit run lengths
+    qToLittleEndian<quint32>(quint32(runs.size()), p + 34);
+    qToLittleEndian<quint32>(quint32(palette.size()), p + 46);
+    for (QRgb colour : palette)
+        header.append(char(qBlue(colour))).append(char(qGreen(colour))).append(char(qRed(colour))).append(char(0));
+    return header + runs;
+}
 
 QByteArray Encode(const QImage& image, const char* format)
 {

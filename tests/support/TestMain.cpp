@@ -1,6 +1,8 @@
-// Common main for every test program: an offscreen application, and a private, empty profile
-// and data folder for each run, so that no test reads or writes the player's real options.
+// Common main for every test program: an offscreen application, and a private, empty profile,
+// data folder and temporary folder for each run, so that no test reads or writes the player's
+// real options.
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,6 +15,9 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
     qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
     qputenv("HOME", home.path().toUtf8());
+    // Temporary files too, so that a test that leaves one behind leaves it in its own folder.
+    QDir(home.path()).mkdir("tmp");
+    qputenv("TMPDIR", (home.path() + "/tmp").toUtf8());
 
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -6,6 +6,7 @@
 #include "DesktopIcons.h"
 #include "FileOutput.h"
 #include "ProgramIcon.h"
+#include "SetupPicture.h"
 #include "Sounds.h"
 #include "ToolbarStrips.h"
 #include "WaveFile.h"
@@ -48,6 +49,9 @@ std::vector<Asset> AllAssets()
         {"ICON/111.png", [](const QString& path) { return WritePng(PaintProgramIcon(256), path); }},
         // The desktop entries' icon is the same picture, kept beside the resource folders.
         {"Tilora.png", [](const QString& path) { return WritePng(PaintProgramIcon(256), path); }},
+        // The setup program's picture and icon, in its own resource folder beside the game's.
+        {"../../setup/resources/BITMAP/109.bmp", [](const QString& path) { return WriteBmp24(PaintSetupPicture(), path); }},
+        {"../../setup/resources/ICON/102.png", [](const QString& path) { return WritePng(PaintInstallerIcon(64), path); }},
     };
 }
 

@@ -1,0 +1,78 @@
+#include "InstallPackage.h"
+#include "PackageBuilder.h"
+#include "PackageFiles.h"
+#include "PayloadManifest.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PackageBuilderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        stub_ = WriteTestFile(dir_.filePath("stub"), "\x7f" "ELF stub program", FileKind::Program);
+        for (const auto& [name, data] : payload_)
+            files_ << WriteTestFile(dir_.filePath(name), data);
+    }
+    QString Build(const QString& outName, const QStringList& files)
+    {
+        QString error;
+        return BuildPackageFile(stub_, files, dir_.filePath(outName), &error) ? dir_.filePath(outName) : error;
+    }
+
+    QTemporaryDir dir_;
+    QString stub_;
+    const PackageRecords payload_ = {{"Tilora.cnt", "contents"}, {"Tilora", QByteArray(9000, 'g')}, {"empty", ""}};
+    QStringList files_;
+};
+
+} // namespace
+
+TEST_F(PackageBuilderTest, BuildsTheLayoutTheReaderReadsTheSameEveryTime)
+{
+    const QString first = Build("setup1", files_);
+    EXPECT_EQ(FileBytes(first), PackageBytes(payload_, FileBytes(stub_)));
+    EXPECT_EQ(FileBytes(first), FileBytes(Build("setup2", files_)));
+    EXPECT_TRUE(QFileInfo(first).isExecutable());
+    InstallPackage package(first);
+    ASSERT_TRUE(package.BuildDirectory());
+    EXPECT_EQ(EntryNames(package), (QStringList{"empty", "Tilora", "Tilora.cnt"}));
+}
+
+TEST_F(PackageBuilderTest, RefusesWhatTheReaderWouldRefuse)
+{
+    const QString badName = WriteTestFile(dir_.filePath("line\nbreak"), "x");
+    for (const QString& file : {badName, dir_.path(), dir_.filePath("absent")})
+        EXPECT_EQ(Build("refused", files_ + QStringList{file}).isEmpty(), false);
+    EXPECT_FALSE(QFileInfo::exists(dir_.filePath("refused")));
+}
+
+TEST_F(PackageBuilderTest, ManifestCatchesEveryChangeButBytesAppended)
+{
+    std::vector<QByteArray> digests;
+    const PayloadManifest manifest = ManifestFor(payload_, digests);
+
+    const QByteArray built = FileBytes(Build("setup", files_));
+    QByteArray flipped = built;
+    flipped[flipped.size() - 200] = flipped[flipped.size() - 200] ^ 1;
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool matches;
+    } cases[] = {
+        {"as built", built, true},
+        {"bytes appended", built + QByteArray(3000, '\0'), true},
+        {"truncated", built.chopped(1), false},
+        {"a byte changed", flipped, false},
+        {"an entry missing", FileBytes(Build("short", files_.mid(1))), false},
+        {"entries in another order", FileBytes(Build("swapped", {files_[1], files_[0], files_[2]})), false},
+    };
+    for (const auto& c : cases) {
+        InstallPackage package(WriteTestFile(dir_.filePath("checked"), c.bytes));
+        EXPECT_EQ(PackageMatchesManifest(package, manifest), c.matches) << c.what;
+    }
+}

@@ -1,0 +1,49 @@
+#include "FolderSnapshot.h"
+#include "ModalScript.h"
+#include "Profile.h"
+#include "SafeFile.h"
+#include "SetupApp.h"
+#include "UninstallPhases.h"
+
+#include <QCheckBox>
+#include <gtest/gtest.h>
+
+using S = ModalScript;
+
+// The real setup program's package installed through the wizard, the game's options and scores
+// stored, then everything removed by phase B: the user's own files come through byte for byte.
+TEST(RoundTrip, InstallThenUninstallLeavesExactlyWhatWasThereBefore)
+{
+    for (const QString path : {"Desktop/notes.txt", "data/applications/mine.desktop", "config/Other/o.conf", "tmp/t"}) {
+        QDir::home().mkpath(QFileInfo(path).path());
+        WriteFileSafely(QDir::home().filePath(path), path.toUtf8(), FileKind::Data);
+    }
+    const FolderSnapshot before = SnapshotOf(QDir::homePath());
+
+    const S::Step finishWithoutStarting = [](QWidget* page) {
+        page->findChild<QCheckBox*>("check1006")->setChecked(false);
+        page->findChild<QPushButton*>("finishButton")->click();
+    };
+    {
+        S script({S::Click("nextButton"), S::Click("nextButton"), S::Answer(QMessageBox::Yes), finishWithoutStarting});
+        ASSERT_EQ(SetupApp(TILORA_DIST_SETUP, CompiledManifest()).Run(), 0);
+        EXPECT_EQ(script.Seen().size(), 4);
+    }
+    const QString folder = QDir::home().filePath("data/Tilora");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"Tilora", "Tilora.cnt", "Tilora.html", "Tilora.png", "Uninstaller"}));
+    for (const QString entry : {"data/applications/Tilora/Tilora.desktop", "data/applications/Tilora/Uninstall.desktop",
+                                "Desktop/Tilora.desktop"})
+        EXPECT_TRUE(QFile::exists(QDir::home().filePath(entry))) << entry.toStdString();
+    {
+        Profile profile;
+        for (const char* section : {"Settings", "Scores", "SliderScores"})
+            profile.WriteProfileInt(section, "Dimension", 5);
+    }
+
+    const QString copy = UninstallPhases::TemporaryFolder() + "/kwuninst";
+    ASSERT_TRUE(QFile::copy(folder + "/Uninstaller", copy));
+    EXPECT_EQ(UninstallPhases::RemoveInstallation(folder + "/Uninstaller", copy, {[] { return true; }, [](const QString&) {}}),
+              UninstallPhases::Outcome::Removed);
+    EXPECT_EQ(PathsOf(SnapshotOf(QDir::homePath())), PathsOf(before));
+    EXPECT_EQ(SnapshotOf(QDir::homePath()), before);
+}
