@@ -6,4 +6,5 @@ struct GameResult {
     int N = 0;         // tiles per side
     long Elapsed = 0;  // seconds
     int Moves = 0;
+    bool WithHints = false;  // a hint was shown during the game
 };

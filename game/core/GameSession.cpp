@@ -41,14 +41,46 @@ void GameSession::StartGame(StartRoute route, int n, GameMode mode)
     Position dealt = JumbledNow(n, mode);
     for (int again = 1; again < JumblesFor(route); ++again)
         dealt = JumbledNow(n, mode);
-    history_.assign(1, dealt);
+    BeginGame(dealt);
+    startTime_ = clock_.Now();
+    Notify(&SessionObserver::Changed);
+    Notify(&SessionObserver::GameStarted);
+}
+
+void GameSession::ResumeGame(const Position& position, int moves, long elapsed, bool hintsUsed)
+{
+    BeginGame(position);
+    moves_ = moves;
+    hintsUsed_ = hintsUsed;
+    startTime_ = clock_.Now() - elapsed;
+    Notify(&SessionObserver::Changed);
+    Notify(&SessionObserver::GameStarted);
+}
+
+void GameSession::BeginGame(const Position& position)
+{
+    history_.assign(1, position);
+    ForgetMoves();
     selection_.reset();
     moves_ = 0;
     elapsed_ = 0;
     finished_ = false;
-    startTime_ = clock_.Now();
-    Notify(&SessionObserver::Changed);
-    Notify(&SessionObserver::GameStarted);
+    hintsUsed_ = false;
+}
+
+void GameSession::ForgetMoves()
+{
+    history_.erase(history_.begin(), history_.end() - 1);
+    played_.clear();
+    undone_.clear();
+}
+
+long GameSession::RunningTime() const
+{
+    if (finished_)
+        return elapsed_;
+    const std::int64_t taken = clock_.Now() - startTime_;
+    return taken < 0 ? 0 : static_cast<long>(taken);
 }
 
 ClickResult GameSession::Click(Cell cell)
@@ -78,26 +110,61 @@ ClickResult GameSession::Click(Cell cell)
 
 bool GameSession::Play(const Move& move)
 {
+    return Advance(move, false);
+}
+
+bool GameSession::Undo()
+{
+    if (played_.empty())
+        return false;
+    const Position before = Current();
+    const Move taken = played_.back();
+    history_.pop_back();
+    played_.pop_back();
+    undone_.push_back(taken);
+    Step(Reverse(taken, Current()), before);
+    return true;
+}
+
+bool GameSession::Redo()
+{
+    return !undone_.empty() && Advance(undone_.back(), true);
+}
+
+bool GameSession::Advance(Move move, bool replaying)
+{
     const std::optional<Position> after = Apply(Current(), move);
     if (!after)
         return false;
+    if (replaying)
+        undone_.pop_back();
+    else
+        undone_.clear();
     const Position before = Current();
     history_.push_back(*after);
+    played_.push_back(move);
+    Step(move, before);
+    return true;
+}
+
+// The current position has just become the one after the move.
+void GameSession::Step(const Move& move, const Position& before)
+{
+    const Position after = Current();
     selection_.reset();
     ++moves_;
     if (observer_)
-        observer_->Moved(move, before, *after);
+        observer_->Moved(move, before, after);
     // The player sees the finished picture before any announcement.
     Notify(&SessionObserver::Changed);
-    if (IsSolved(*after) && !finished_) {
-        // A clock set back while playing must not give a negative time on the scoreboard.
-        const std::int64_t taken = clock_.Now() - startTime_;
-        elapsed_ = taken < 0 ? 0 : static_cast<long>(taken);
+    if (IsSolved(after) && !finished_) {
+        elapsed_ = RunningTime();
         finished_ = true;
+        ForgetMoves();
         if (observer_)
-            observer_->Completed(GameResult{static_cast<int>(after->Mode()), after->N(), elapsed_, moves_});
+            observer_->Completed(GameResult{static_cast<int>(after.Mode()), after.N(),
+                                            elapsed_, moves_, hintsUsed_});
     }
-    return true;
 }
 
 // Slider mode is left without a hole, so no slide is possible until the next game.
@@ -105,6 +172,7 @@ void GameSession::SolveForMe()
 {
     history_.push_back(Current().WithEveryTileHome());
     finished_ = true;
+    ForgetMoves();
     selection_.reset();
     Notify(&SessionObserver::Changed);
 }
@@ -112,6 +180,7 @@ void GameSession::SolveForMe()
 void GameSession::Arrange(const Position& position)
 {
     history_.assign(1, position);
+    ForgetMoves();
     selection_.reset();
     Notify(&SessionObserver::Changed);
 }

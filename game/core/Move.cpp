@@ -39,3 +39,10 @@ std::optional<Position> Apply(const Position& position, const Move& move)
         return ApplySlide(position, move.At);
     return ApplySwap(position, move.At, move.Other);
 }
+
+Move Reverse(const Move& move, const Position& before)
+{
+    if (move.Type == Move::Kind::Slide)
+        return Move::Slide(before.HoleCell());
+    return move;
+}

@@ -23,3 +23,7 @@ struct Move {
 // line with the cell and not the hole itself. A swap takes any two different cells of a tile-swap
 // board. Moves of the other mode, and cells off the board, are illegal.
 std::optional<Position> Apply(const Position& position, const Move& move);
+
+// The move that takes a position made by move from before back to before: a swap is its own
+// reverse; a slide is reversed by sliding the tile in the cell that was the hole.
+Move Reverse(const Move& move, const Position& before);

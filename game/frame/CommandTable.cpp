@@ -5,15 +5,21 @@
 CommandTable::CommandTable(QObject* owner) : owner_(owner) {}
 
 QAction* CommandTable::Add(int id, const QString& text, const QKeySequence& shortcut,
-                           Handler handler, CheckRule checked)
+                           Handler handler, CheckRule checked, EnableRule enabled)
 {
     auto* action = new QAction(text, owner_);
     action->setData(id);
     action->setShortcut(shortcut);
     action->setCheckable(static_cast<bool>(checked));
     QObject::connect(action, &QAction::triggered, owner_, [this, id] { Dispatch(id); });
-    entries_[id] = Entry{action, std::move(handler), std::move(checked)};
+    entries_[id] = Entry{action, std::move(handler), std::move(checked), std::move(enabled)};
     return action;
+}
+
+void CommandTable::AddShortcut(int id, const QKeySequence& shortcut)
+{
+    if (QAction* action = Action(id))
+        action->setShortcuts(action->shortcuts() << shortcut);
 }
 
 QAction* CommandTable::Action(int id) const
@@ -55,5 +61,7 @@ void CommandTable::RefreshChecks()
     for (auto& [id, entry] : entries_) {
         if (entry.Checked)
             entry.Action->setChecked(entry.Checked());
+        if (entry.Enabled)
+            entry.Action->setEnabled(entry.Enabled());
     }
 }

@@ -35,8 +35,12 @@ enum : int {
     SelBlack = 40037,
     SelYellow = 40038,
     SelRed = 40039,
+    Hint = 40040,
     Open = 57601,
+    Undo = 57643,
+    Redo = 57644,
     Toolbar = 59392,
+    StatusBar = 59393,
 };
 constexpr int SizeFor(int n) { return 40008 + n; }
 } // namespace CommandId
@@ -48,13 +52,17 @@ class CommandTable {
 public:
     using Handler = std::function<void()>;
     using CheckRule = std::function<bool()>;
+    using EnableRule = std::function<bool()>;
 
     // Actions are owned by owner.
     explicit CommandTable(QObject* owner);
 
-    // A command with its item text ("&New\tCtrl+N") and shortcut; a check rule makes it checkable.
+    // A command with its item text ("&New\tCtrl+N") and shortcut; a check rule makes it checkable,
+    // an enable rule greys it (and its shortcut) out while the rule says no.
     QAction* Add(int id, const QString& text, const QKeySequence& shortcut, Handler handler,
-                 CheckRule checked = {});
+                 CheckRule checked = {}, EnableRule enabled = {});
+    // Further shortcuts for a command already added.
+    void AddShortcut(int id, const QKeySequence& shortcut);
     // The command's action, or null for an unknown number.
     QAction* Action(int id) const;
     // A further action for the same command under another text (a pop-up's own wording).
@@ -63,7 +71,7 @@ public:
 
     // Runs the command's handler, then refreshes every check mark. Unknown numbers do nothing.
     void Dispatch(int id);
-    // Sets every checkable action from its rule.
+    // Sets every checkable action, and every action that has an enable rule, from its rules.
     void RefreshChecks();
 
 private:
@@ -71,6 +79,7 @@ private:
         QAction* Action = nullptr;
         Handler Run;
         CheckRule Checked;
+        EnableRule Enabled;
     };
     QObject* owner_;
     std::map<int, Entry> entries_;

@@ -19,6 +19,10 @@ GameMenus::GameMenus(QMainWindow* window, CommandTable& commands)
     fileMenu_->addSeparator();
     fileMenu_->addAction(commands_.Action(Id::Exit));
 
+    QMenu* edit = bar->addMenu("&Edit");
+    edit->addAction(commands_.Action(Id::Undo));
+    edit->addAction(commands_.Action(Id::Redo));
+
     QMenu* view = bar->addMenu("&View");
     view->addAction(commands_.Action(Id::Jumble));
     view->addSeparator();
@@ -28,9 +32,11 @@ GameMenus::GameMenus(QMainWindow* window, CommandTable& commands)
     view->addSeparator();
     view->addAction(commands_.Action(Id::ShowSolution));
     view->addAction(commands_.Action(Id::SolveForMe));
+    view->addAction(commands_.Action(Id::Hint));
     view->addSeparator();
     view->addAction(commands_.Action(Id::Scoreboard));
     view->addAction(commands_.Action(Id::Toolbar));
+    view->addAction(commands_.Action(Id::StatusBar));
 
     QMenu* options = bar->addMenu("&Options");
     AddPopup(options, "Puzzle size",
@@ -48,7 +54,7 @@ GameMenus::GameMenus(QMainWindow* window, CommandTable& commands)
     newPopup_->addAction(commands_.Action(Id::FromFolder));
     newPopup_->addAction(commands_.Action(Id::FromThisZip));
 
-    for (QMenu* menu : {fileMenu_, view, options, help})
+    for (QMenu* menu : {fileMenu_, edit, view, options, help})
         RefreshChecksBeforeShowing(menu);
 }
 

@@ -34,6 +34,7 @@ void WriteValues(Profile& profile, const GameSettings& values, const QString& fo
     profile.WriteProfileInt(section, "Sound", Stored(values.Sound));
     profile.WriteProfileInt(section, "PuzzleMode", Stored(values.PuzzleMode));
     profile.WriteProfileString(section, "Folder", folder);
+    profile.WriteProfileInt(section, "StatusBar", Stored(values.StatusBar));
 }
 
 } // namespace
@@ -61,6 +62,7 @@ void GameSettings::LoadSettings(Profile& profile)
     PuzzleMode = InRangeOr(profile.GetProfileInt(section, "PuzzleMode", Stored(Defaults.PuzzleMode)),
                            0, 1, Defaults.PuzzleMode);
     Folder = profile.GetProfileString(section, "Folder", QString(""));
+    StatusBar = profile.GetProfileInt(section, "StatusBar", Stored(Defaults.StatusBar)) != 0;
 }
 
 void GameSettings::SaveSettings(Profile& profile) const

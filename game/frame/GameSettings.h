@@ -22,14 +22,16 @@ struct GameSettings {
     FrameColour SelColour = FrameColour::Yellow;  // of the frame around the selected tile
     bool Sound = true;
     GameMode PuzzleMode = GameMode::TileSwap;
+    bool StatusBar = true;
     QString Folder;  // set to the program's folder before LoadSettings; the first-run default
 
     // Fills the fields from the profile; on a first run writes the defaults instead. A value
     // out of its range takes its default; Grid and Sound read any non-zero value as on; a
-    // missing Folder reads as "".
+    // missing Folder reads as "". StatusBar, like Grid and Sound, reads any
+    // non-zero value as on.
     void LoadSettings(Profile& profile);
-    // Writes the seven values, in order: Dimension, Grid, GridColour, SelColour, Sound,
-    // PuzzleMode, Folder.
+    // Writes the eight values, in order: Dimension, Grid, GridColour, SelColour, Sound,
+    // PuzzleMode, Folder, StatusBar.
     void SaveSettings(Profile& profile) const;
     void WriteDefaultSettings(Profile& profile) const;
 };

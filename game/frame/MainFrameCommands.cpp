@@ -41,6 +41,11 @@ void MainFrame::BuildCommands()
     c.Add(Id::Open, "&Open\tCtrl+O", Ctrl(Qt::Key_O), [this] { OnOpen(); });
     // Exit saves and ends the program just as the window's close box does.
     c.Add(Id::Exit, "E&xit", {}, [this] { close(); });
+    const auto hasUndo = [this] { return session_.CanUndo(); };
+    const auto hasRedo = [this] { return session_.CanRedo(); };
+    c.Add(Id::Undo, "&Undo\tCtrl+Z", Ctrl(Qt::Key_Z), [this] { session_.Undo(); }, {}, hasUndo);
+    c.Add(Id::Redo, "&Redo\tCtrl+Y", Ctrl(Qt::Key_Y), [this] { session_.Redo(); }, {}, hasRedo);
+    c.AddShortcut(Id::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     c.Add(Id::Jumble, "&Jumble\tCtrl+J", Ctrl(Qt::Key_J),
           [this] { session_.StartGame(StartRoute::Jumble, settings_.Dimension, settings_.PuzzleMode); });
     c.Add(Id::Grid, "&Grid\tCtrl+G", Ctrl(Qt::Key_G), [this] { settings_.Grid = !settings_.Grid; Repaint(); },
@@ -57,9 +62,13 @@ void MainFrame::BuildCommands()
     }
     c.Add(Id::ShowSolution, "&Show solution\tCtrl+S", Ctrl(Qt::Key_S), [this] { ShowSolution(); });
     c.Add(Id::SolveForMe, "Sol&ve for me", {}, [this] { session_.SolveForMe(); });
+    c.Add(Id::Hint, "&Hint\tCtrl+H", Ctrl(Qt::Key_H), [this] { OnHint(); }, {},
+          [this] { return !session_.Finished(); });
     c.Add(Id::Scoreboard, "Scoreboard", {}, [this] { ShowScoreboards(this, *profile_); });
     c.Add(Id::Toolbar, "&Toolbar", {}, [this] { toolbar_->ToggleShown(); },
           [this] { return toolbar_ && toolbar_->CheckShown(); });
+    c.Add(Id::StatusBar, "Status bar", {}, [this] { ShowStatusBar(!settings_.StatusBar); },
+          [&s] { return s.StatusBar; });
     for (int n = Position::MinN; n <= Position::MaxN; ++n) {
         // Even the size already set rebuilds and re-jumbles the puzzle.
         c.Add(Id::SizeFor(n), QStringLiteral("%1 x %1").arg(n), {}, [this, n] {
@@ -99,8 +108,13 @@ void MainFrame::OnOpen()
     const ChosenPicture chosen = AskForPicture(this, settings_.Folder);
     if (chosen.FileTitle.isEmpty())
         return;
-    puzzle_.Choose(chosen.PathName, chosen.PictureNumber, chosen.PictureCount);
-    settings_.Folder = FolderOf(chosen.PathName);
+    OpenPicture(chosen.PathName, chosen.PictureNumber, chosen.PictureCount);
+}
+
+void MainFrame::OpenPicture(const QString& path, int pictureNumber, int pictureCount)
+{
+    puzzle_.Choose(path, pictureNumber, pictureCount);
+    settings_.Folder = FolderOf(path);
     NewPuzzle(false, StartRoute::Open);
 }
 

@@ -19,7 +19,7 @@ CongratulationsDialog::CongratulationsDialog(QWidget* parent, Profile& profile, 
     BuildControls();
 
     scores_.LoadScores();
-    difficultyLine_->setText(GameReport::DifficultyLine(result_.N));
+    difficultyLine_->setText(GameReport::DifficultyLine(result_.N, result_.WithHints));
     timeLine_->setText(GameReport::TimeTakenLine(result_.Elapsed));
     movesLine_->setText(GameReport::MovesMadeLine(result_.Moves));
 

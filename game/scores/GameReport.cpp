@@ -8,9 +8,10 @@
 
 namespace GameReport {
 
-QString DifficultyLine(int n)
+QString DifficultyLine(int n, bool withHints)
 {
-    return QStringLiteral("Puzzle difficulty : %1 x %1 (%2)").arg(n).arg(SkillTitle(n));
+    const QString line = QStringLiteral("Puzzle difficulty : %1 x %1 (%2)").arg(n).arg(SkillTitle(n));
+    return withHints ? line + QStringLiteral(" (with hints)") : line;
 }
 
 QString TimeTakenLine(long seconds)
@@ -32,7 +33,8 @@ int RankedTime(long elapsed)
 
 bool Qualifies(const ScorePair& scores, const GameResult& result)
 {
-    return scores.Qualifies(result.Mode, result.N, RankedTime(result.Elapsed), result.Moves);
+    return !result.WithHints
+           && scores.Qualifies(result.Mode, result.N, RankedTime(result.Elapsed), result.Moves);
 }
 
 QString RememberedPlayerName(const Profile& profile)

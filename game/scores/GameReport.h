@@ -16,7 +16,8 @@ constexpr const char* PlayerNameEntry = "PlayerName";
 // Longest name the name box takes; the scoreboard's Name column has room for about this much.
 constexpr int MaxNameLength = 32;
 
-QString DifficultyLine(int n);
+// A game played with hints says so after its size.
+QString DifficultyLine(int n, bool withHints = false);
 QString TimeTakenLine(long seconds);
 QString MovesMadeLine(int moves);
 
@@ -24,6 +25,7 @@ QString MovesMadeLine(int moves);
 // A clock set back during play would give a negative time that beats every real result.
 int RankedTime(long elapsed);
 
+// A game played with hints never earns a place.
 bool Qualifies(const ScorePair& scores, const GameResult& result);
 
 // The name offered in the name box: the one last recorded, else "Player 1".

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
 #include <random>
 
 namespace {
@@ -52,13 +53,14 @@ TEST_F(GameSessionTest, SlideThatSolvesCountsAndIsAnnouncedOnceWithItsTime)
     EXPECT_EQ(session.Moves(), 0);
 
     clock.now += 75;
+    const Position before = session.Current();
     EXPECT_EQ(session.Click({2, 2}), ClickResult::Slid);
     ASSERT_EQ(seen.results.size(), 1u);
     EXPECT_EQ(seen.results[0].Moves, 1);
     EXPECT_EQ(seen.results[0].Elapsed, 75);
     EXPECT_EQ(seen.results[0].Mode, 1);
     EXPECT_EQ(seen.lastAfter, session.Current());
-    EXPECT_EQ(seen.lastBefore, session.History()[session.History().size() - 2]);
+    EXPECT_EQ(seen.lastBefore, before);
 
     session.Click({0, 2});
     session.Click({2, 2});
@@ -106,6 +108,74 @@ TEST_F(GameSessionTest, SolveForMeEndsTheGameAndLosesNoTileToTheStaleHole)
     EXPECT_EQ(session.Click({2, 1}), ClickResult::Slid) << "the next game has its hole again";
 }
 
+TEST_F(GameSessionTest, UndoAndRedoEachCountAMoveAndANewMoveClearsRedo)
+{
+    StartSolved(4, GameMode::Slider);
+    session.Arrange(*Apply(session.Current(), Move::Slide({3, 0})));
+    const Position start = session.Current();
+    ASSERT_TRUE(session.Play(Move::Slide({0, 0})));  // three tiles along the top row
+    const Position slid = session.Current();
+    EXPECT_FALSE(session.Redo());
+
+    // Each step: what it does, whether it can, and what the board shows after it.
+    const struct { bool (GameSession::*step)(); bool done; const Position& shows; } steps[] = {
+        {&GameSession::Undo, true, start}, {&GameSession::Undo, false, start},
+        {&GameSession::Redo, true, slid},  {&GameSession::Redo, false, slid},
+        {&GameSession::Undo, true, start},
+    };
+    int moves = 1;
+    for (const auto& step : steps) {
+        EXPECT_EQ((session.*step.step)(), step.done);
+        moves += step.done ? 1 : 0;
+        EXPECT_EQ(session.Current(), step.shows);
+        EXPECT_EQ(session.Moves(), moves);
+        EXPECT_EQ(session.CanUndo(), step.shows == slid);
+        EXPECT_EQ(session.CanRedo(), step.shows == start);
+    }
+    EXPECT_EQ(seen.slides, moves) << "an undone slide is announced as a slide";
+    ASSERT_TRUE(session.Play(Move::Slide({3, 1})));
+    EXPECT_FALSE(session.CanRedo()) << "a new move clears what could be made again";
+}
+
+TEST_F(GameSessionTest, NewGameSolveForMeAndCompletionEmptyUndoAndRedo)
+{
+    const std::function<void()> enders[] = {
+        [&] { session.StartGame(StartRoute::Jumble, 3, GameMode::TileSwap); },
+        [&] { session.SolveForMe(); },
+        [&] { session.Play(Move::Swap({0, 0}, {1, 0})); },  // puts the last two tiles home
+    };
+    for (const auto& end : enders) {
+        StartSolved(3, GameMode::TileSwap);
+        session.Arrange(*Apply(session.Current(), Move::Swap({0, 0}, {1, 0})));
+        for (int swap = 0; swap < 3; ++swap)
+            session.Play(Move::Swap({2, 2}, {1, 2}));
+        session.Undo();
+        ASSERT_TRUE(session.CanUndo() && session.CanRedo());
+        end();
+        EXPECT_FALSE(session.CanUndo());
+        EXPECT_FALSE(session.CanRedo());
+    }
+    ASSERT_EQ(seen.results.size(), 1u);
+    EXPECT_EQ(seen.results[0].Moves, 5);
+}
+
+TEST_F(GameSessionTest, HintsMarkTheResultUntilTheNextGameAndAResumedGameGoesOn)
+{
+    StartSolved(3, GameMode::TileSwap);
+    const Position oneSwapAway = *Apply(session.Current(), Move::Swap({0, 0}, {1, 0}));
+    session.ResumeGame(oneSwapAway, 7, 100, true);
+    clock.now += 20;
+    EXPECT_EQ(session.RunningTime(), 120);
+    session.Play(Move::Swap({0, 0}, {1, 0}));
+    ASSERT_EQ(seen.results.size(), 1u);
+    EXPECT_EQ(seen.results[0].Moves, 8);
+    EXPECT_EQ(seen.results[0].Elapsed, 120);
+    EXPECT_TRUE(seen.results[0].WithHints);
+
+    session.StartGame(StartRoute::Jumble, 3, GameMode::TileSwap);
+    EXPECT_FALSE(session.HintsUsed());
+}
+
 // Random legal and illegal presses, thousands of them, over several games in both modes.
 TEST_F(GameSessionTest, RandomPlayKeepsThePositionWholeAndAnnouncesEachGameOnce)
 {
@@ -125,7 +195,13 @@ TEST_F(GameSessionTest, RandomPlayKeepsThePositionWholeAndAnnouncesEachGameOnce)
                 ASSERT_EQ(seen.results.size(), 1u);
             }
             for (int press = 0; press < 2500; ++press) {
-                session.Click({int(dice() % (n + 1)), int(dice() % (n + 1))});
+                const unsigned roll = dice() % 10;
+                if (roll == 0)
+                    session.Undo();
+                else if (roll == 1)
+                    session.Redo();
+                else
+                    session.Click({int(dice() % (n + 1)), int(dice() % (n + 1))});
                 const Position& now = session.Current();
                 std::vector<int> cells = InUseCells(now);
                 std::sort(cells.begin(), cells.end());
@@ -139,7 +215,7 @@ TEST_F(GameSessionTest, RandomPlayKeepsThePositionWholeAndAnnouncesEachGameOnce)
                 }
                 ASSERT_EQ(cells, expected);
                 ASSERT_EQ(session.Moves(), seen.slides + seen.swaps);
-                ASSERT_EQ(session.History().size(), size_t(session.Moves() + 1));
+                ASSERT_EQ(session.CanUndo(), session.History().size() > 1);
                 ASSERT_LE(seen.results.size(), 1u);
                 ASSERT_EQ(session.Finished(), !seen.results.empty());
             }

@@ -56,6 +56,7 @@ TEST_F(GameSettingsTest, FirstRunWritesAndUsesTheDefaults)
     EXPECT_EQ(Stored("SelColour"), 1);
     EXPECT_EQ(Stored("Sound"), 1);
     EXPECT_EQ(Stored("PuzzleMode"), 0);
+    EXPECT_EQ(Stored("StatusBar"), 1);
     EXPECT_EQ(profile.GetProfileString(Section, "Folder"), ProgramFolder);  // trailing separator kept
 }
 
@@ -73,6 +74,7 @@ TEST_F(GameSettingsTest, StoredValuesAreReadAndMissingOnesTakeTheirDefaults)
     EXPECT_EQ(settings.SelColour, FrameColour::Yellow);
     EXPECT_TRUE(settings.Sound);
     EXPECT_EQ(settings.PuzzleMode, GameMode::Slider);
+    EXPECT_TRUE(settings.StatusBar);
     EXPECT_EQ(settings.Folder, "");  // no folder: empty, not the program's folder
     EXPECT_EQ(profile.GetProfileString(Section, "Folder", "absent"), "absent");  // not a first run
 }
@@ -119,6 +121,7 @@ TEST_F(GameSettingsTest, SavedSettingsReachTheFileAndComeBack)
         settings.Sound = false;
         settings.PuzzleMode = GameMode::Slider;
         settings.Folder = "/home/ann/Pictures";
+        settings.StatusBar = false;
         settings.SaveSettings(writer);
     }
     const QString text = SettingsFileText();
@@ -137,4 +140,5 @@ TEST_F(GameSettingsTest, SavedSettingsReachTheFileAndComeBack)
     EXPECT_FALSE(loaded.Sound);
     EXPECT_EQ(loaded.PuzzleMode, GameMode::Slider);
     EXPECT_EQ(loaded.Folder, "/home/ann/Pictures");
+    EXPECT_FALSE(loaded.StatusBar);
 }

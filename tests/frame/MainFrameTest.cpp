@@ -3,6 +3,8 @@
 #include "CommandTable.h"
 #include "CongratulationsDialog.h"
 #include "GameMenus.h"
+#include "GameStatusBar.h"
+#include "HintFlash.h"
 #include "MainFrame.h"
 #include "OpenPictureDialog.h"
 #include "MessageBoxAnswerer.h"
@@ -15,6 +17,9 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -83,13 +88,14 @@ class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* section : {"Settings", "Scores", "SliderScores"})
+        for (const char* section : {"Settings", "Scores", "SliderScores", "Game"})
             profile_.DeleteSection(section);
     }
 
-    std::unique_ptr<MainFrame> Start()
+    std::unique_ptr<MainFrame> Start(std::uint64_t hintBudget = ShortestSearch::DefaultNodeBudget)
     {
         MainFrameOptions options;
+        options.HintNodeBudget = hintBudget;
         options.ProgramFolder = folder_.path() + "/";
         options.SharedProfile = &profile_;
         options.Sounds = std::make_unique<RecordingSounds>(played_);
@@ -570,10 +576,157 @@ TEST_F(MainFrameTest, TogglesStayZeroOrOneAndCheckMarksFollowTheSettings)
 
     // A change made outside the commands shows when a menu is about to open.
     frame->Settings().Dimension = 9;
-    QMenu* options = frame->menuBar()->actions().value(2)->menu();
+    QMenu* options = frame->menuBar()->actions().value(3)->menu();
     emit options->aboutToShow();
     EXPECT_TRUE(commands.Action(Id::SizeFor(9))->isChecked());
     EXPECT_FALSE(commands.Action(Id::SizeFor(4))->isChecked());
+}
+
+TEST_F(MainFrameTest, UndoAndRedoAreEnabledOnlyWithSomethingToDoAndFollowEveryMove)
+{
+    auto frame = Start();
+    QAction* undo = frame->Commands().Action(Id::Undo);
+    QAction* redo = frame->Commands().Action(Id::Redo);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(redo->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
+    const Position start = frame->Session().Current();
+    Press(*frame, 0, 0);
+    Press(*frame, 1, 0);
+    undo->trigger();
+    EXPECT_EQ(frame->Session().Current(), start);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    frame->Commands().Dispatch(Id::Jumble);
+    EXPECT_FALSE(redo->isEnabled());
+}
+
+TEST_F(MainFrameTest, StatusBarShowsThePlayAndTheWindowGrowsByItsHeightAlone)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::ModeSlider);
+    const QSize board = frame->View()->size();
+    const int withBar = frame->height();
+    clock_.now += 65;
+    Press(*frame, frame->Session().Current().N() - 1, 0);
+    EXPECT_EQ(frame->StatusLine()->Text(), "Moves: 1  01 mins 05 secs  4 x 4 Slider puzzle");
+    EXPECT_TRUE(frame->Commands().Action(Id::StatusBar)->isChecked());
+
+    frame->Commands().Dispatch(Id::StatusBar);
+    EXPECT_EQ(frame->height(), withBar - frame->StatusLine()->sizeHint().height());
+    EXPECT_EQ(frame->View()->size(), board);
+    frame->close();
+    EXPECT_EQ(profile_.GetProfileInt("Settings", "StatusBar", -1), 0);
+    EXPECT_FALSE(Start()->StatusLine()->isVisible());
+}
+
+TEST_F(MainFrameTest, SwapHintFlashesUntilAMoveAndKeepsTheGameOffTheScoreboard)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::SizeFor(3));
+    const Position solved = Position::Solved(3, GameMode::TileSwap);
+    // Two swaps to go: tiles 0 and 1 change places, and so do 7 and 8.
+    frame->Session().Arrange(*Apply(*Apply(solved, Move::Swap({0, 0}, {1, 0})), Move::Swap({1, 2}, {2, 2})));
+    frame->Commands().Dispatch(Id::Hint);
+    const int tile = frame->View()->Shown().TileWidth();
+    EXPECT_EQ(frame->Flash()->Cells().back().topLeft(), QPoint(tile, 0));
+    EXPECT_TRUE(frame->StatusLine()->Text().endsWith("Best: 2 swaps to go"));
+    Press(*frame, 0, 0);
+    EXPECT_TRUE(frame->Flash()->Flashing()) << "a selection leaves the position as it was";
+    Press(*frame, 1, 0);
+    EXPECT_FALSE(frame->Flash()->Flashing());
+
+    CongratulationsAnswerer answerer("Cheat");
+    Press(*frame, 1, 2);
+    Press(*frame, 2, 2);
+    ASSERT_EQ(answerer.Shown(), 1);
+    EXPECT_EQ(profile_.GetProfileString("Scores", "PlayerName", "none"), "none");
+}
+
+TEST_F(MainFrameTest, SlideHintArrivesFromTheWorkerOrSaysNoHintYet)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::ModeSlider);
+    frame->Commands().Dispatch(Id::SizeFor(3));
+    OneSlideFromSolved(frame->Session());
+    frame->Commands().Dispatch(Id::Hint);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Flash()->Flashing(); }));
+    const ShownBoard board = frame->View()->Shown();
+    EXPECT_EQ(frame->Flash()->Cells().front().topLeft(), QPoint(2 * board.TileWidth(), 2 * board.TileHeight()));
+
+    auto starved = Start(10);
+    starved->Commands().Dispatch(Id::ModeSlider);
+    starved->Commands().Dispatch(Id::Hint);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return starved->StatusLine()->Text().endsWith("no hint yet"); }));
+    EXPECT_FALSE(starved->Session().HintsUsed());
+}
+
+TEST_F(MainFrameTest, AGameInPlayGoesOnAtTheNextStartUnlessItsPictureIsGoneOrItIsOver)
+{
+    const QString picture = AddFile("kept.bmp", TestPictures::Encode(TestPictures::FourColour(400, 300), "BMP"));
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::ModeSlider);
+    OneSlideFromSolved(frame->Session());
+    Press(*frame, 0, 3);
+    frame->Commands().Dispatch(Id::Hint);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->Session().HintsUsed(); }));
+    clock_.now += 30;
+    const Position played = frame->Session().Current();
+    frame->close();
+    // A new game would now show the built-in picture.
+    QTemporaryDir empty;
+    profile_.WriteProfileString("Settings", "Folder", empty.path());
+
+    clock_.now += 1000;  // time away is not play
+    frame = Start();
+    EXPECT_EQ(frame->Session().Current(), played);
+    EXPECT_EQ(frame->Session().Moves(), 1);
+    EXPECT_EQ(frame->Session().RunningTime(), 30);
+    EXPECT_TRUE(frame->Session().HintsUsed());
+    EXPECT_EQ(frame->Source().Path, picture);
+    frame->close();
+
+    QFile::remove(picture);
+    frame = Start();
+    EXPECT_EQ(frame->Session().Moves(), 0) << "a picture that is gone starts a new game";
+    EXPECT_TRUE(frame->Source().IsBuiltIn());
+
+    CongratulationsAnswerer answerer;
+    FinishByPlaying(*frame);
+    frame->close();
+    EXPECT_EQ(profile_.GetProfileString("Game", "Position", "none"), "none") << "a finished game is not kept";
+}
+
+// Drags as a file manager makes them: each is offered to the window, then dropped on the board.
+TEST_F(MainFrameTest, DroppedPicturesAndArchivesOpenAndAnythingElseIsRefused)
+{
+    QTemporaryDir elsewhere;
+    const QString bmp = elsewhere.filePath("Wide.BMP");
+    ASSERT_TRUE(TestPictures::WriteFile(bmp, TestPictures::Encode(TestPictures::FourColour(400, 300), "BMP")));
+    auto frame = Start();
+    const QString zip = AddArchive("three.zip", 3);
+    const QString text = AddFile("notes.txt", "no picture");
+    const auto local = [](const QString& path) { return QUrl::fromLocalFile(path); };
+    const struct { QList<QUrl> urls; QString opened; } drops[] = {
+        {{local(text)}, {}}, {{local(bmp), local(zip)}, {}}, {{QUrl("https://example.org/a.jpg")}, {}},
+        {{local(bmp)}, bmp}, {{local(zip)}, zip},
+    };
+    for (const auto& drop : drops) {
+        QMimeData data;
+        data.setUrls(drop.urls);
+        const QPoint at = frame->View()->geometry().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frame.get(), &enter);
+        EXPECT_EQ(enter.isAccepted(), !drop.opened.isEmpty()) << drop.urls.size();
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frame.get(), &dropped);
+        if (!drop.opened.isEmpty())
+            EXPECT_EQ(frame->Source().Path, drop.opened);
+        else
+            EXPECT_TRUE(frame->Source().IsBuiltIn()) << "refused without a change";
+    }
+    EXPECT_EQ(frame->Source().ZipIndex, 1) << "an archive opens at its first picture";
+    EXPECT_EQ(frame->Source().ZipCount, 3);
+    EXPECT_EQ(frame->Settings().Folder, folder_.path());
 }
 
 TEST_F(MainFrameTest, MenusHoldEveryCommandInOrder)
@@ -593,9 +746,10 @@ TEST_F(MainFrameTest, MenusHoldEveryCommandInOrder)
     }
     const QStringList expected = {
         "&File", " &New\tCtrl+N", " &Open\tCtrl+O", " -", " E&xit",
+        "&Edit", " &Undo\tCtrl+Z", " &Redo\tCtrl+Y",
         "&View", " &Jumble\tCtrl+J", " -", " &Grid\tCtrl+G", " Grid colour", " >Black", " >White",
         " >Red", " Selection colour", " >Black", " >Yellow", " >Red", " -",
-        " &Show solution\tCtrl+S", " Sol&ve for me", " -", " Scoreboard", " &Toolbar",
+        " &Show solution\tCtrl+S", " Sol&ve for me", " &Hint\tCtrl+H", " -", " Scoreboard", " &Toolbar", " Status bar",
         "&Options", " Puzzle size", " >3 x 3", " >4 x 4", " >5 x 5", " >6 x 6", " >7 x 7",
         " >8 x 8", " >9 x 9", " >10 x 10", " Puzzle mode", " >Tile swap", " >Slider puzzle",
         " Sound", "&Help", " Help", " &About"};

@@ -51,6 +51,17 @@ TEST_F(CongratulationsDialogTest, ReportsDifficultyWithSkillTitleTimeAndMoves)
     EXPECT_FALSE(master.windowFlags() & Qt::WindowCloseButtonHint);
 }
 
+TEST_F(CongratulationsDialogTest, GamePlayedWithHintsSaysSoAndEarnsNoPlace)
+{
+    GameResult hinted{TileSwap, 10, 1, 1};  // would beat every place
+    hinted.WithHints = true;
+    CongratulationsDialog dialog(nullptr, profile_, hinted);
+    EXPECT_EQ(Text(dialog, "difficultyLine"),
+              QStringLiteral("Puzzle difficulty : 10 x 10 (Grandmaster) (with hints)"));
+    EXPECT_FALSE(dialog.PlaceEarned());
+    EXPECT_TRUE(NameBox(dialog)->isHidden());
+}
+
 TEST_F(CongratulationsDialogTest, ResultWithoutAPlaceIsAPlainReportAndOkRecordsNothing)
 {
     // Ties with the last default place, so it does not qualify.

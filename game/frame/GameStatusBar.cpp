@@ -1,0 +1,54 @@
+#include "GameStatusBar.h"
+
+#include "TimeText.h"
+
+#include <QLabel>
+
+namespace {
+
+// A label that never widens the window: the board, not the status bar, sets the width.
+QLabel* AddPart(QStatusBar* bar, int share)
+{
+    auto* label = new QLabel(bar);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    bar->addWidget(label, share);
+    return label;
+}
+
+} // namespace
+
+GameStatusBar::GameStatusBar(FactsSource facts, QWidget* parent)
+    : QStatusBar(parent), facts_(std::move(facts))
+{
+    // The window has a fixed size: nothing to grip.
+    setSizeGripEnabled(false);
+    moves_ = AddPart(this, 2);
+    time_ = AddPart(this, 3);
+    puzzle_ = AddPart(this, 3);
+    ticks_.setInterval(1000);
+    connect(&ticks_, &QTimer::timeout, this, &GameStatusBar::Refresh);
+    ticks_.start();
+}
+
+void GameStatusBar::Refresh()
+{
+    if (isHidden())
+        return;
+    const StatusFacts facts = facts_();
+    moves_->setText(QStringLiteral("Moves: %1").arg(facts.Moves));
+    time_->setText(ScoreboardTimeText(facts.Seconds));
+    const QString mode = facts.Mode == GameMode::Slider ? QStringLiteral("Slider puzzle")
+                                                        : QStringLiteral("Tile swap");
+    puzzle_->setText(hint_.isEmpty() ? QStringLiteral("%1 x %1 %2").arg(facts.N).arg(mode) : hint_);
+}
+
+void GameStatusBar::SetHint(const QString& text)
+{
+    hint_ = text;
+    Refresh();
+}
+
+QString GameStatusBar::Text() const
+{
+    return QStringList{moves_->text(), time_->text(), puzzle_->text()}.join(QStringLiteral("  "));
+}

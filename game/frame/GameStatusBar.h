@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Position.h"
+
+#include <QStatusBar>
+#include <QTimer>
+#include <functional>
+
+class QLabel;
+
+// What the status bar reports of the game in play.
+struct StatusFacts {
+    int Moves = 0;
+    long Seconds = 0;
+    int N = 0;
+    GameMode Mode = GameMode::TileSwap;
+};
+
+// The line below the board: the moves, the running time as the scoreboard writes times, the size
+// and the mode, or the word of the last hint in their place while it holds. It reads the facts again every
+// second while shown, and on Refresh.
+class GameStatusBar : public QStatusBar {
+    Q_OBJECT
+public:
+    using FactsSource = std::function<StatusFacts()>;
+
+    GameStatusBar(FactsSource facts, QWidget* parent);
+
+    void Refresh();
+    // Empty: no hint word.
+    void SetHint(const QString& text);
+    // Everything shown, in order.
+    QString Text() const;
+
+private:
+    FactsSource facts_;
+    QLabel* moves_ = nullptr;
+    QLabel* time_ = nullptr;
+    QLabel* puzzle_ = nullptr;
+    QString hint_;
+    QTimer ticks_;
+};
