@@ -29,7 +29,11 @@ SlideHint HintFromPath(const HintPosition& position, std::vector<int> path, bool
 
 SlideHint FindSlideHint(const HintPosition& position, const ShortestSearch& search)
 {
-    if (position.n <= 4)
-        return FindShortestSlide(position, search);
-    return FindGoodSlide(position, search.stop);
+    if (position.n > 4)
+        return FindGoodSlide(position, search.stop);
+    SlideHint hint = FindShortestSlide(position, search);
+    // A hard 4 x 4 can outrun the budget; a good move then serves better than none.
+    if (hint.status == HintStatus::OutOfBudget && position.n == 4)
+        return FindGoodSlide(position, search.stop);
+    return hint;
 }

@@ -37,7 +37,7 @@ SlideHint FindShortestSlide(const HintPosition& position, const ShortestSearch& 
 // second at most, for the first lines of a 10 x 10.
 SlideHint FindGoodSlide(const HintPosition& position, std::stop_token stop = {});
 
-// Shortest for 3 x 3 and 4 x 4, good for larger boards.
+// Shortest for 3 x 3 and 4 x 4, good for larger boards and for a 4 x 4 that outruns the budget.
 SlideHint FindSlideHint(const HintPosition& position, const ShortestSearch& search = {});
 
 // The status of a position before any search: Found when there is something to search for.
