@@ -1,6 +1,9 @@
 #include "DesktopEntry.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
+#include <QStandardPaths>
 
 namespace {
 
@@ -136,6 +139,21 @@ QStringList Programs(const QByteArray& text)
             programs << ExecProgram(value);
     }
     return programs;
+}
+
+QString UserMenuFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+}
+
+QString UserDesktopFolder()
+{
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    const QFileInfo info(desktop);
+    if (desktop.isEmpty() || !info.isDir()
+        || info.canonicalFilePath() == QFileInfo(QDir::homePath()).canonicalFilePath())
+        return QString();
+    return desktop;
 }
 
 } // namespace DesktopEntries

@@ -29,4 +29,10 @@ bool Write(const QString& path, const DesktopEntry& entry, FileKind kind);
 // the file's escaping and the Exec quoting undone, so it can be told whose entry a file is.
 QStringList Programs(const QByteArray& text);
 
+// The current user's applications menu folder.
+QString UserMenuFolder();
+// The current user's desktop folder; empty when it does not exist or is the home folder itself, as
+// it is where no desktop folder is set up, so nothing is put there or looked for there.
+QString UserDesktopFolder();
+
 } // namespace DesktopEntries

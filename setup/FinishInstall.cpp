@@ -5,17 +5,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 ShortcutFolders ShortcutFolders::ForThisUser()
 {
-    ShortcutFolders folders;
-    folders.menu = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    const QFileInfo info(desktop);
-    if (!desktop.isEmpty() && info.isDir() && info.canonicalFilePath() != QFileInfo(QDir::homePath()).canonicalFilePath())
-        folders.desktop = desktop;
-    return folders;
+    return {DesktopEntries::UserMenuFolder(), DesktopEntries::UserDesktopFolder()};
 }
 
 bool FinishInstall(const QString& destination, const FinishChoices& choices, const ShortcutFolders& folders)

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -33,11 +32,8 @@ UninstallPlaces UninstallPlan::CurrentPlaces(const QString& installFolder)
 {
     UninstallPlaces places;
     places.installFolder = installFolder;
-    places.menuFolder = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) + QStringLiteral("/Tilora");
-    // Without a desktop folder of its own the user's desktop is the home folder, where no entry was put.
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    if (QFileInfo(desktop).isDir() && FolderIdentity(desktop) != FolderIdentity(QDir::homePath()))
-        places.desktopFolder = desktop;
+    places.menuFolder = DesktopEntries::UserMenuFolder() + QStringLiteral("/Tilora");
+    places.desktopFolder = DesktopEntries::UserDesktopFolder();
     return places;
 }
 
