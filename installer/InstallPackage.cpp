@@ -3,7 +3,6 @@
 #include "PackageLayout.h"
 #include "SafeFile.h"
 
-#include <QDir>
 
 using namespace PackageLayout;
 
@@ -121,7 +120,8 @@ bool InstallPackage::ExtractFile(const QString& name, const QString& folder)
     const PackageEntry* entry = FindEntry(name);
     if (!entry)
         return false;
-    SafeFileWriter output(QDir(folder).filePath(entry->name));
+    // Joined by hand: QDir would take a name starting with ':' for a resource path and drop the folder.
+    SafeFileWriter output(folder + QLatin1Char('/') + entry->name);
     bool program = false;
     bool first = true;
     const bool copied = ReadEntry(*entry, [&](const char* data, qint64 size) {
