@@ -3,7 +3,6 @@
 #include "PackageLayout.h"
 #include "SafeFile.h"
 
-
 using namespace PackageLayout;
 
 static_assert(InstallPackage::StartTag == PackageLayout::StartTag && InstallPackage::RecordTag == PackageLayout::RecordTag);
