@@ -9,11 +9,12 @@ BUILD_TYPE ?= RelWithDebInfo
 # Debian packages the build, the tests and the benchmarks need.
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev \
             libminizip-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            desktop-file-utils libglib2.0-bin
+            desktop-file-utils libglib2.0-bin \
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # Only `make fuzz` needs these: libFuzzer comes with clang's runtime.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
-.PHONY: all deps configure build run test package bench sanitize fuzz clean
+.PHONY: all deps configure build run test package bench sanitize fuzz clean translations
 
 all: build
 
@@ -31,6 +32,10 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Brings translations/tilora_*.ts up to date with the texts in the sources (see the README).
+translations: deps
+	@tools/update-translations.sh
 
 # build/dist/setup: the installer, one file that carries the game (the CMake target is not called
 # "package", which CPack owns).

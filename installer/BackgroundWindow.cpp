@@ -34,7 +34,7 @@ BackgroundWindow::BackgroundWindow(const QString& title, QWidget* parent)
                           | Qt::WindowMinimizeButtonHint),
       title_(title)
 {
-    setWindowTitle(QStringLiteral("Corvanne Installer"));
+    setWindowTitle(tr("Corvanne Installer"));
     setCursor(Qt::ArrowCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -94,12 +94,34 @@ bool CanCarry(const QString& path)
     return !path.isEmpty();
 }
 
+namespace {
+
+// "Key=value", or "Key[language]=value"; nothing for a value that is empty or cannot be carried.
+QString KeyLine(const char* key, const QString& language, const QString& value)
+{
+    if (value.isEmpty() || !CanCarry(value))
+        return {};
+    const QString localised = language.isEmpty() ? QString() : '[' + language + ']';
+    return QLatin1String(key) + localised + '=' + EscapedValue(value) + '\n';
+}
+
+QString TextLines(const DesktopEntryTexts& texts, const QString& language)
+{
+    return KeyLine("Name", language, texts.name) + KeyLine("GenericName", language, texts.genericName)
+           + KeyLine("Comment", language, texts.comment);
+}
+
+} // namespace
+
 QByteArray Text(const DesktopEntry& entry)
 {
     QString text = QStringLiteral("[Desktop Entry]\n"
                                   "Type=Application\n"
                                   "Version=1.0\n");
     text += "Name=" + EscapedValue(entry.name) + '\n';
+    text += TextLines({QString(), entry.genericName, entry.comment}, QString());
+    for (const auto& [language, texts] : entry.translations)
+        text += TextLines(texts, language);
     text += "Exec=" + ExecValue(entry.program) + '\n';
     text += "TryExec=" + EscapedValue(entry.program) + '\n';
     text += "Icon=" + EscapedValue(entry.icon) + '\n';

@@ -5,12 +5,23 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <map>
+
+// The texts of an entry a menu shows; an empty one is left out.
+struct DesktopEntryTexts {
+    QString name;
+    QString genericName;
+    QString comment;
+};
 
 // A menu or desktop entry that starts one program with no arguments.
 struct DesktopEntry {
     QString name;
     QString program;  // absolute path
     QString icon;     // absolute path of a PNG
+    QString genericName;
+    QString comment;
+    std::map<QString, DesktopEntryTexts> translations;  // by language code, e.g. "de"
 };
 
 namespace DesktopEntries {

@@ -16,26 +16,26 @@ DestinationDialog::DestinationDialog(QWidget* owner, FolderPicker picker)
     : QDialog(owner), picker_(picker ? std::move(picker) : PickWithFileDialog)
 {
     const DialogUnits du(*this);
-    SetUpPage(*this, QStringLiteral("Choose Destination Folder"), du, 367, 210);
+    SetUpPage(*this, tr("Choose Destination Folder"), du, 367, 210);
     AddSetupPicture(*this, du, 11, 12);
-    AddText(*this, du, QStringLiteral("Setup will install Tilora into the folder below."), QRect(116, 14, 154, 8));
-    AddText(*this, du, QStringLiteral("To install to this folder choose Next."), QRect(116, 32, 113, 8));
+    AddText(*this, du, tr("Setup will install Tilora into the folder below."), QRect(116, 14, 154, 8));
+    AddText(*this, du, tr("To install to this folder choose Next."), QRect(116, 32, 113, 8));
     AddText(*this, du,
-            QStringLiteral("To install to a different folder either click Browse and select your desired folder "
+            tr("To install to a different folder either click Browse and select your desired folder "
                            "or type in its location in the box."),
             QRect(116, 50, 241, 20));
-    AddGroupBox(*this, du, QStringLiteral("&Destination Folder"), QRect(117, 119, 235, 37));
+    AddGroupBox(*this, du, tr("&Destination Folder"), QRect(117, 119, 235, 37));
 
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QStringLiteral("folderEdit"));
     edit_->setGeometry(du.Rect(123, 133, 185, 14));
     edit_->setText(QDir::toNativeSeparators(Destination::DefaultFolder()));
-    QPushButton* browse = AddButton(*this, du, QStringLiteral("Browse"), QRect(311, 133, 35, 14));
+    QPushButton* browse = AddButton(*this, du, tr("Browse"), QRect(311, 133, 35, 14));
     browse->setObjectName(QStringLiteral("browseButton"));
-    QPushButton* next = AddButton(*this, du, QStringLiteral("&Next >"), QRect(249, 191, 50, 14));
+    QPushButton* next = AddButton(*this, du, tr("&Next >"), QRect(249, 191, 50, 14));
     next->setObjectName(QStringLiteral("nextButton"));
     next->setDefault(true);
-    QPushButton* cancel = AddButton(*this, du, QStringLiteral("Cancel"), QRect(309, 191, 50, 14));
+    QPushButton* cancel = AddButton(*this, du, tr("Cancel"), QRect(309, 191, 50, 14));
     cancel->setObjectName(QStringLiteral("cancelButton"));
 
     connect(browse, &QPushButton::clicked, this, &DestinationDialog::Browse);
@@ -46,7 +46,7 @@ DestinationDialog::DestinationDialog(QWidget* owner, FolderPicker picker)
 
 QString DestinationDialog::PickWithFileDialog(QWidget* owner)
 {
-    return QFileDialog::getExistingDirectory(owner, QStringLiteral("Choose folder"), QDir::homePath(),
+    return QFileDialog::getExistingDirectory(owner, tr("Choose folder"), QDir::homePath(),
                                              QFileDialog::ShowDirsOnly);
 }
 
@@ -58,14 +58,14 @@ void DestinationDialog::Browse()
     if (Destination::IsFolder(picked))
         edit_->setText(QDir::toNativeSeparators(picked));
     else
-        SetupMessages::ShowPlain(this, QString::fromLatin1(SetupMessages::InvalidFolder));
+        SetupMessages::ShowPlain(this, SetupMessages::Text(SetupMessages::InvalidFolder));
 }
 
 void DestinationDialog::Next()
 {
     const QString typed = edit_->text();
     if (typed.isEmpty()) {
-        SetupMessages::ShowPlain(this, QString::fromLatin1(SetupMessages::ChooseAFolder));
+        SetupMessages::ShowPlain(this, SetupMessages::Text(SetupMessages::ChooseAFolder));
         return;
     }
     const QString folder = Destination::Resolve(typed);
@@ -74,7 +74,7 @@ void DestinationDialog::Next()
         return;
     }
     if (!Destination::IsFolder(folder)) {
-        if (!SetupMessages::Ask(this, QStringLiteral("Create Folder"), QStringLiteral("Folder does not exist, create it?")))
+        if (!SetupMessages::Ask(this, tr("Create Folder"), tr("Folder does not exist, create it?")))
             return;
         // One level only: a mistyped parent is better caught than silently made.
         if (!QDir().mkdir(folder) || !Destination::IsFolder(folder)) {

@@ -2,9 +2,32 @@
 
 #include "DesktopEntry.h"
 #include "Shell.h"
+#include "Translations.h"
+
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+
+const char* const Context = "FinishInstall";
+
+// In English, with every language Tilora speaks beside it, whatever language setup runs in: the
+// menu shows the one of the player who opens it.
+DesktopEntry EntryWithTexts(const char* name, const char* genericName, const char* comment, const QString& program,
+                            const QString& icon)
+{
+    const auto english = [](const char* text) { return QString::fromUtf8(text); };
+    DesktopEntry entry{english(name), program, icon, english(genericName), english(comment), {}};
+    for (const QString& language : ShippedLanguages()) {
+        const auto in = [&language](const char* text) { return text ? TranslatedInto(language, Context, text) : QString(); };
+        entry.translations[language] = {in(name), in(genericName), in(comment)};
+    }
+    return entry;
+}
+
+} // namespace
 
 ShortcutFolders ShortcutFolders::ForThisUser()
 {
@@ -16,12 +39,17 @@ bool FinishInstall(const QString& destination, const FinishChoices& choices, con
     const QDir installed(destination);
     const QString game = installed.filePath(QStringLiteral("Tilora"));
     const QString icon = installed.filePath(QStringLiteral("Tilora.png"));
-    const DesktopEntry gameEntry{QStringLiteral("Tilora"), game, icon};
+    const DesktopEntry gameEntry =
+        EntryWithTexts(QT_TRANSLATE_NOOP("FinishInstall", "Tilora"), QT_TRANSLATE_NOOP("FinishInstall", "Picture Puzzle"),
+                       QT_TRANSLATE_NOOP("FinishInstall", "Put a jumbled picture back together, tile by tile"), game, icon);
     bool allDone = true;
 
     if (choices.programGroup && !folders.menu.isEmpty()) {
         const QString group = QDir(folders.menu).filePath(QStringLiteral("Tilora"));
-        const DesktopEntry uninstallEntry{QStringLiteral("Uninstall"), installed.filePath(QStringLiteral("Uninstaller")), icon};
+        const DesktopEntry uninstallEntry =
+            EntryWithTexts(QT_TRANSLATE_NOOP("FinishInstall", "Uninstall"), nullptr,
+                           QT_TRANSLATE_NOOP("FinishInstall", "Remove Tilora from this computer"),
+                           installed.filePath(QStringLiteral("Uninstaller")), icon);
         allDone &= QDir().mkpath(group);
         allDone &= DesktopEntries::Write(group + "/Tilora.desktop", gameEntry, FileKind::Data);
         allDone &= DesktopEntries::Write(group + "/Uninstall.desktop", uninstallEntry, FileKind::Data);

@@ -14,7 +14,7 @@ int SetupApp::Run()
     // The same open file is checked and then unpacked, so what is installed is what was checked.
     InstallPackage package(packagePath_);
     if (!PackageMatchesManifest(package, manifest_)) {
-        SetupMessages::ShowPlain(nullptr, QString::fromLatin1(SetupMessages::Damaged));
+        SetupMessages::ShowPlain(nullptr, SetupMessages::Text(SetupMessages::Damaged));
         return 1;
     }
     SetupFrame frame(package);

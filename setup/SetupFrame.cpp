@@ -9,7 +9,7 @@
 #include <QIcon>
 
 SetupFrame::SetupFrame(InstallPackage& package)
-    : BackgroundWindow(QStringLiteral("Tilora Setup")), package_(package)
+    : BackgroundWindow(tr("Tilora Setup")), package_(package)
 {
     setWindowIcon(QIcon(QStringLiteral(":/ICON/102")));
 }
@@ -21,7 +21,7 @@ int SetupFrame::RunWizard()
     if (!Welcome() || !ChooseDestination(&folder))
         return 0;
     if (!package_.BuildDirectory()) {
-        SetupMessages::ShowPlain(this, QString::fromLatin1(SetupMessages::Damaged));
+        SetupMessages::ShowPlain(this, SetupMessages::Text(SetupMessages::Damaged));
         return 1;
     }
     if (!Unpack(folder)) {
@@ -66,7 +66,7 @@ bool SetupFrame::Unpack(const QString& folder)
             continue;
         if (!package_.FindEntry(name))
             SetupMessages::ShowCannotFind(name);
-        SetupMessages::ShowPlain(this, QString::fromLatin1(SetupMessages::ErrorUnpacking));
+        SetupMessages::ShowPlain(this, SetupMessages::Text(SetupMessages::ErrorUnpacking));
         allWritten = false;
     }
     return allWritten;

@@ -5,27 +5,34 @@
 
 namespace SetupMessages {
 
+QString Text(const char* message)
+{
+    return QCoreApplication::translate("SetupMessages", message);
+}
+
 QString CannotFind(const QString& name)
 {
-    return "Cannot find " + name + " in this file.";
+    return QCoreApplication::translate("SetupMessages", "Cannot find %1 in this file.").arg(name);
 }
 
 QString CannotCreate(const QString& folder)
 {
-    return "The folder " + folder + " could not be created.";
+    return QCoreApplication::translate("SetupMessages", "The folder %1 could not be created.").arg(folder);
 }
 
 QString CannotCarry(const QString& folder)
 {
-    return "Menu entries cannot start a program in " + folder
-           + " because the folder name holds a line break, another control character or a % sign. "
-             "Please choose another folder.";
+    return QCoreApplication::translate("SetupMessages", "Menu entries cannot start a program in %1 because the folder name "
+                                                      "holds a line break, another control character or a % sign. "
+                                                      "Please choose another folder.")
+        .arg(folder);
 }
 
 QString IncompleteInstall(const QString& folder)
 {
-    return "Setup could not write all of its files into " + folder
-           + ". Tilora is not installed completely; no menu entries were made.";
+    return QCoreApplication::translate("SetupMessages", "Setup could not write all of its files into %1. Tilora is not installed "
+                                                      "completely; no menu entries were made.")
+        .arg(folder);
 }
 
 void ShowPlain(QWidget* owner, const QString& text)
@@ -49,8 +56,8 @@ bool Ask(QWidget* owner, const QString& caption, const QString& text)
 
 bool ConfirmCancel(QWidget* owner)
 {
-    return Ask(owner, QStringLiteral("Exit Setup"),
-               QStringLiteral("Setup is not yet done, are you sure you want to exit?"));
+    return Ask(owner, QCoreApplication::translate("SetupMessages", "Exit Setup"),
+               QCoreApplication::translate("SetupMessages", "Setup is not yet done, are you sure you want to exit?"));
 }
 
 } // namespace SetupMessages

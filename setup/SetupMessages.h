@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -7,10 +8,14 @@ class QWidget;
 // The texts setup shows, and its two kinds of message box.
 namespace SetupMessages {
 
-inline const char* const Damaged = "The setup file is damaged.";
-inline const char* const ErrorUnpacking = "Error unpacking files";
-inline const char* const ChooseAFolder = "Please choose a folder to install into.";
-inline const char* const InvalidFolder = "Invalid folder.";
+// The constants below are the English texts; Text gives one in the player's language.
+
+inline const char* const Damaged = QT_TRANSLATE_NOOP("SetupMessages", "The setup file is damaged.");
+inline const char* const ErrorUnpacking = QT_TRANSLATE_NOOP("SetupMessages", "Error unpacking files");
+inline const char* const ChooseAFolder = QT_TRANSLATE_NOOP("SetupMessages", "Please choose a folder to install into.");
+inline const char* const InvalidFolder = QT_TRANSLATE_NOOP("SetupMessages", "Invalid folder.");
+
+QString Text(const char* message);
 
 QString CannotFind(const QString& name);
 QString CannotCreate(const QString& folder);

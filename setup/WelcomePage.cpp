@@ -2,6 +2,7 @@
 
 #include "PageLayout.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 
@@ -11,15 +12,18 @@ std::unique_ptr<QDialog> MakeWelcomePage(QWidget* owner)
 {
     auto page = std::make_unique<QDialog>(owner);
     const DialogUnits du(*page);
-    SetUpPage(*page, QStringLiteral("Welcome!"), du, 217, 138);
+    const auto translated = [](const char* text) { return QCoreApplication::translate("WelcomePage", text); };
+    SetUpPage(*page, translated(QT_TRANSLATE_NOOP("WelcomePage", "Welcome!")), du, 217, 138);
     AddGroupBox(*page, du, QString(), QRect(6, 7, 203, 104));
-    AddText(*page, du, QStringLiteral("This program will install Tilora on your computer."), QRect(12, 21, 186, 8));
+    AddText(*page, du, translated(QT_TRANSLATE_NOOP("WelcomePage", "This program will install Tilora on your computer.")),
+            QRect(12, 21, 186, 8));
     AddText(*page, du,
-            QStringLiteral("It is strongly recommended that you exit all Windows programs before running this Setup."),
+            translated(QT_TRANSLATE_NOOP("WelcomePage", "It is strongly recommended that you exit all Windows programs "
+                                                "before running this Setup.")),
             QRect(12, 42, 189, 24));
-    AddText(*page, du, QStringLiteral("Click Next to continue."), QRect(12, 73, 72, 8));
-    QPushButton* next = AddButton(*page, du, QStringLiteral("&Next >"), QRect(78, 119, 50, 14));
-    QPushButton* cancel = AddButton(*page, du, QStringLiteral("Cancel"), QRect(129, 119, 50, 14));
+    AddText(*page, du, translated(QT_TRANSLATE_NOOP("WelcomePage", "Click Next to continue.")), QRect(12, 73, 72, 8));
+    QPushButton* next = AddButton(*page, du, translated(QT_TRANSLATE_NOOP("WelcomePage", "&Next >")), QRect(78, 119, 50, 14));
+    QPushButton* cancel = AddButton(*page, du, translated(QT_TRANSLATE_NOOP("WelcomePage", "Cancel")), QRect(129, 119, 50, 14));
     next->setDefault(true);
     next->setObjectName(QStringLiteral("nextButton"));
     cancel->setObjectName(QStringLiteral("cancelButton"));

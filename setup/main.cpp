@@ -2,11 +2,13 @@
 #include "PayloadManifest.h"
 #include "ProgramPath.h"
 #include "SetupApp.h"
+#include "Translations.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    InstallTranslations(app);
     return SetupApp(OwnProgramPath(), CompiledManifest()).Run();
 }

@@ -71,7 +71,7 @@ Outcome RemoveInstallation(const QString& argument, const QString& ownPath, cons
             outcome = Outcome::Cancelled;
         } else if (IsProgramRunning(folder + QStringLiteral("/Tilora"))) {
             // A running game writes its settings back when it closes, after they were removed.
-            questions.tell(StillRunningText);
+            questions.tell(QCoreApplication::translate("UninstallPhases", StillRunningText));
             outcome = Outcome::StillRunning;
         } else {
             UninstallPlan::For(UninstallPlan::CurrentPlaces(folder)).CarryOut();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -11,8 +12,9 @@ namespace UninstallPhases {
 
 // The name of the temporary copy; a copy that could not take it keeps a unique name after it.
 inline const QString CopyName = QStringLiteral("kwuninst");
-inline const QString StillRunningText =
-    QStringLiteral("Tilora is still running. Close it, then choose Uninstall again.");
+// In English; told to the player in their language.
+inline const char* const StillRunningText =
+    QT_TRANSLATE_NOOP("UninstallPhases", "Tilora is still running. Close it, then choose Uninstall again.");
 
 using ProgramStarter = std::function<bool(const QString& program, const QStringList& arguments)>;
 

@@ -4,6 +4,7 @@
 #include "ProgramPath.h"
 #include "Shell.h"
 #include "UninstallDialog.h"
+#include "Translations.h"
 #include "UninstallPhases.h"
 
 #include <QApplication>
@@ -29,7 +30,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Uninstaller"));
     app.setWindowIcon(QIcon(QStringLiteral(":/ICON/102")));
-    BackgroundWindow window(QStringLiteral("Tilora Uninstall"));
+    InstallTranslations(app);
+    BackgroundWindow window(QCoreApplication::translate("Uninstaller", "Tilora Uninstall"));
     window.ShowMaximized();
 
     const QStringList arguments = app.arguments().mid(1);

@@ -33,7 +33,7 @@ SolutionWindow::SolutionWindow(QWidget* parent, const Picture& picture, int natu
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("Solution"));
+    setWindowTitle(tr("Solution"));
     resize(TemplateSize);
     box_ = TemplateBox;
     frame_ = new QGroupBox(this);

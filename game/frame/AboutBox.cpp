@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const char* const AboutBox::Caption = "About Tilora";
+const char* const AboutBox::Caption = QT_TRANSLATE_NOOP("AboutBox", "About Tilora");
 const char* const AboutBox::ProductLine = "Tilora " TILORA_VERSION " (2026)";
-const char* const AboutBox::CreditLine = "A picture puzzle by Corvanne";
+const char* const AboutBox::CreditLine = QT_TRANSLATE_NOOP("AboutBox", "A picture puzzle by Corvanne");
 const char* const AboutBox::WebSite = "www.tilorapuzzle.com";
 
 namespace {
@@ -36,7 +36,7 @@ QGroupBox* MakeCredits(HyperlinkLabel* link, QWidget* parent)
 {
     auto* box = new QGroupBox(parent);
     auto* text = new QLabel(QStringLiteral("%1\n\n%2").arg(QLatin1String(AboutBox::ProductLine),
-                                                          QLatin1String(AboutBox::CreditLine)),
+                                                          AboutBox::tr(AboutBox::CreditLine)),
                             box);
     text->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(box);
@@ -51,10 +51,10 @@ AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent)
     , link_(new HyperlinkLabel(QString::fromLatin1(WebSite), this))
 {
-    setWindowTitle(QString::fromLatin1(Caption));
+    setWindowTitle(tr(Caption));
     setObjectName(QStringLiteral("aboutBox"));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -13,22 +13,22 @@ GameMenus::GameMenus(QMainWindow* window, CommandTable& commands)
     : QObject(window), commands_(commands)
 {
     QMenuBar* bar = window->menuBar();
-    fileMenu_ = bar->addMenu("&File");
+    fileMenu_ = bar->addMenu(tr("&File"));
     fileMenu_->addAction(commands_.Action(Id::New));
     fileMenu_->addAction(commands_.Action(Id::Open));
     fileMenu_->addSeparator();
     fileMenu_->addAction(commands_.Action(Id::Exit));
 
-    QMenu* edit = bar->addMenu("&Edit");
+    QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->addAction(commands_.Action(Id::Undo));
     edit->addAction(commands_.Action(Id::Redo));
 
-    QMenu* view = bar->addMenu("&View");
+    QMenu* view = bar->addMenu(tr("&View"));
     view->addAction(commands_.Action(Id::Jumble));
     view->addSeparator();
     view->addAction(commands_.Action(Id::Grid));
-    AddPopup(view, "Grid colour", {Id::GridBlack, Id::GridWhite, Id::GridRed});
-    AddPopup(view, "Selection colour", {Id::SelBlack, Id::SelYellow, Id::SelRed});
+    AddPopup(view, tr("Grid colour"), {Id::GridBlack, Id::GridWhite, Id::GridRed});
+    AddPopup(view, tr("Selection colour"), {Id::SelBlack, Id::SelYellow, Id::SelRed});
     view->addSeparator();
     view->addAction(commands_.Action(Id::ShowSolution));
     view->addAction(commands_.Action(Id::SolveForMe));
@@ -38,19 +38,19 @@ GameMenus::GameMenus(QMainWindow* window, CommandTable& commands)
     view->addAction(commands_.Action(Id::Toolbar));
     view->addAction(commands_.Action(Id::StatusBar));
 
-    QMenu* options = bar->addMenu("&Options");
-    AddPopup(options, "Puzzle size",
+    QMenu* options = bar->addMenu(tr("&Options"));
+    AddPopup(options, tr("Puzzle size"),
              {Id::SizeFor(3), Id::SizeFor(4), Id::SizeFor(5), Id::SizeFor(6), Id::SizeFor(7),
               Id::SizeFor(8), Id::SizeFor(9), Id::SizeFor(10)});
-    AddPopup(options, "Puzzle mode", {Id::ModeTileSwap, Id::ModeSlider});
+    AddPopup(options, tr("Puzzle mode"), {Id::ModeTileSwap, Id::ModeSlider});
     options->addAction(commands_.Action(Id::Sound));
 
-    QMenu* help = bar->addMenu("&Help");
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->addAction(commands_.Action(Id::Help));
     help->addAction(commands_.Action(Id::About));
 
     // The New command's archive form, kept ready and swapped in by SetNewCommandStyle.
-    newPopup_ = new QMenu("&New", window);
+    newPopup_ = new QMenu(tr("&New"), window);
     newPopup_->addAction(commands_.Action(Id::FromFolder));
     newPopup_->addAction(commands_.Action(Id::FromThisZip));
 

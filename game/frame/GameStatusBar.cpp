@@ -35,11 +35,10 @@ void GameStatusBar::Refresh()
     if (isHidden())
         return;
     const StatusFacts facts = facts_();
-    moves_->setText(QStringLiteral("Moves: %1").arg(facts.Moves));
+    moves_->setText(tr("Moves: %n", nullptr, facts.Moves));
     time_->setText(ScoreboardTimeText(facts.Seconds));
-    const QString mode = facts.Mode == GameMode::Slider ? QStringLiteral("Slider puzzle")
-                                                        : QStringLiteral("Tile swap");
-    puzzle_->setText(hint_.isEmpty() ? QStringLiteral("%1 x %1 %2").arg(facts.N).arg(mode) : hint_);
+    const QString mode = facts.Mode == GameMode::Slider ? tr("Slider puzzle") : tr("Tile swap");
+    puzzle_->setText(hint_.isEmpty() ? tr("%1 x %1 %2").arg(facts.N).arg(mode) : hint_);
 }
 
 void GameStatusBar::SetHint(const QString& text)

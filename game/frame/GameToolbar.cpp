@@ -56,7 +56,7 @@ GameToolbar::GameToolbar(QMainWindow* frame, CommandTable& commands)
         if (entry.Command == 0)
             AddGap();
         else
-            AddButton(entry.Command, QString::fromLatin1(entry.ToolTip));
+            AddButton(entry.Command, tr(entry.ToolTip));
     }
     QToolButton* sizeButton = ButtonFor(CommandId::PuzzleDifficulty);
     sizeMenu = BuildSizeMenu();
@@ -110,7 +110,7 @@ QMenu* GameToolbar::BuildSizeMenu()
 QMenu* GameToolbar::BuildNewMenu()
 {
     return DropDownMenu({commands.Action(CommandId::FromFolder),
-                         commands.AddAlias(CommandId::FromThisZip, QStringLiteral("From this Zip"), this)});
+                         commands.AddAlias(CommandId::FromThisZip, tr("From this Zip"), this)});
 }
 
 void GameToolbar::SetNewDropDown(bool zip)

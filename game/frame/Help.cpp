@@ -2,6 +2,7 @@
 
 #include "Shell.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -62,9 +63,9 @@ void OpenHelp(QWidget* parent, const QString& programFolder,
     const QString book = FindHelpFile(programFolder);
     if (book.isEmpty()) {
         // Every place, not only the last: a player who moved the game sees where the book belongs.
-        Warn(parent, QStringLiteral("The help book Tilora.html could not be found. Tilora looked for it here:\n\n%1")
+        Warn(parent, QCoreApplication::translate("Help", "The help book Tilora.html could not be found. Tilora looked for it here:\n\n%1")
                          .arg(HelpFileCandidates(programFolder).join(QLatin1Char('\n'))));
     } else if (!openDocument(book)) {
-        Warn(parent, QStringLiteral("The help book %1 could not be opened.").arg(book));
+        Warn(parent, QCoreApplication::translate("Help", "The help book %1 could not be opened.").arg(book));
     }
 }

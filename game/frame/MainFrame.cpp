@@ -250,7 +250,7 @@ void MainFrame::OnHint()
     if (now.Mode() == GameMode::TileSwap) {
         const SwapHint hint = FindSwapHint(HintPositionOf(now));
         return ShowHint(HintCells(hint, now.N()),
-                        QStringLiteral("Best: %1 swaps to go").arg(hint.swapsToGo));
+                        tr("Best: %n swaps to go", nullptr, hint.swapsToGo));
     }
     hintRequest_ = hints_.Start(HintPositionOf(now), [this](std::uint64_t request, const SlideHint& hint) {
         QMetaObject::invokeMethod(this, [this, request, hint] { OnSlideHint(request, hint); },
@@ -264,7 +264,7 @@ void MainFrame::OnSlideHint(std::uint64_t request, const SlideHint& hint)
     if (request != hintRequest_ || hintFor_ != session_.Current())
         return;
     if (hint.status == HintStatus::OutOfBudget)
-        return statusBar_->SetHint(QStringLiteral("no hint yet"));
+        return statusBar_->SetHint(tr("no hint yet"));
     ShowHint(HintCells(hint, session_.Current().N()), QString());
 }
 

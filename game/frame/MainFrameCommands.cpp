@@ -35,57 +35,57 @@ void MainFrame::BuildCommands()
         CloseSolution();
         NewPuzzle(true, StartRoute::New);
     };
-    c.Add(Id::New, "&New\tCtrl+N", Ctrl(Qt::Key_N), onNew);
-    c.Add(Id::FromFolder, "From folder", {}, onNew);
-    c.Add(Id::FromThisZip, "From Zip archive", {}, [this] { OnFromThisZip(); });
-    c.Add(Id::Open, "&Open\tCtrl+O", Ctrl(Qt::Key_O), [this] { OnOpen(); });
+    c.Add(Id::New, tr("&New\tCtrl+N"), Ctrl(Qt::Key_N), onNew);
+    c.Add(Id::FromFolder, tr("From folder"), {}, onNew);
+    c.Add(Id::FromThisZip, tr("From Zip archive"), {}, [this] { OnFromThisZip(); });
+    c.Add(Id::Open, tr("&Open\tCtrl+O"), Ctrl(Qt::Key_O), [this] { OnOpen(); });
     // Exit saves and ends the program just as the window's close box does.
-    c.Add(Id::Exit, "E&xit", {}, [this] { close(); });
+    c.Add(Id::Exit, tr("E&xit"), {}, [this] { close(); });
     const auto hasUndo = [this] { return session_.CanUndo(); };
     const auto hasRedo = [this] { return session_.CanRedo(); };
-    c.Add(Id::Undo, "&Undo\tCtrl+Z", Ctrl(Qt::Key_Z), [this] { session_.Undo(); }, {}, hasUndo);
-    c.Add(Id::Redo, "&Redo\tCtrl+Y", Ctrl(Qt::Key_Y), [this] { session_.Redo(); }, {}, hasRedo);
+    c.Add(Id::Undo, tr("&Undo\tCtrl+Z"), Ctrl(Qt::Key_Z), [this] { session_.Undo(); }, {}, hasUndo);
+    c.Add(Id::Redo, tr("&Redo\tCtrl+Y"), Ctrl(Qt::Key_Y), [this] { session_.Redo(); }, {}, hasRedo);
     c.AddShortcut(Id::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    c.Add(Id::Jumble, "&Jumble\tCtrl+J", Ctrl(Qt::Key_J),
+    c.Add(Id::Jumble, tr("&Jumble\tCtrl+J"), Ctrl(Qt::Key_J),
           [this] { session_.StartGame(StartRoute::Jumble, settings_.Dimension, settings_.PuzzleMode); });
-    c.Add(Id::Grid, "&Grid\tCtrl+G", Ctrl(Qt::Key_G), [this] { settings_.Grid = !settings_.Grid; Repaint(); },
+    c.Add(Id::Grid, tr("&Grid\tCtrl+G"), Ctrl(Qt::Key_G), [this] { settings_.Grid = !settings_.Grid; Repaint(); },
           [&s] { return s.Grid; });
-    const char* const gridColours[] = {"Black", "White", "Red"};
-    const char* const selColours[] = {"Black", "Yellow", "Red"};
+    const char* const gridColours[] = {QT_TR_NOOP("Black"), QT_TR_NOOP("White"), QT_TR_NOOP("Red")};
+    const char* const selColours[] = {QT_TR_NOOP("Black"), QT_TR_NOOP("Yellow"), QT_TR_NOOP("Red")};
     for (int code = 0; code < 3; ++code) {
         const auto grid = static_cast<GridLineColour>(code);
         const auto frame = static_cast<FrameColour>(code);
-        c.Add(Id::GridBlack + code, gridColours[code], {}, [this, grid] { settings_.GridColour = grid; Repaint(); },
+        c.Add(Id::GridBlack + code, tr(gridColours[code]), {}, [this, grid] { settings_.GridColour = grid; Repaint(); },
               [&s, grid] { return s.GridColour == grid; });
-        c.Add(Id::SelBlack + code, selColours[code], {}, [this, frame] { settings_.SelColour = frame; Repaint(); },
+        c.Add(Id::SelBlack + code, tr(selColours[code]), {}, [this, frame] { settings_.SelColour = frame; Repaint(); },
               [&s, frame] { return s.SelColour == frame; });
     }
-    c.Add(Id::ShowSolution, "&Show solution\tCtrl+S", Ctrl(Qt::Key_S), [this] { ShowSolution(); });
-    c.Add(Id::SolveForMe, "Sol&ve for me", {}, [this] { session_.SolveForMe(); });
-    c.Add(Id::Hint, "&Hint\tCtrl+H", Ctrl(Qt::Key_H), [this] { OnHint(); }, {},
+    c.Add(Id::ShowSolution, tr("&Show solution\tCtrl+S"), Ctrl(Qt::Key_S), [this] { ShowSolution(); });
+    c.Add(Id::SolveForMe, tr("Sol&ve for me"), {}, [this] { session_.SolveForMe(); });
+    c.Add(Id::Hint, tr("&Hint\tCtrl+H"), Ctrl(Qt::Key_H), [this] { OnHint(); }, {},
           [this] { return !session_.Finished(); });
-    c.Add(Id::Scoreboard, "Scoreboard", {}, [this] { ShowScoreboards(this, *profile_); });
-    c.Add(Id::Toolbar, "&Toolbar", {}, [this] { toolbar_->ToggleShown(); },
+    c.Add(Id::Scoreboard, tr("Scoreboard"), {}, [this] { ShowScoreboards(this, *profile_); });
+    c.Add(Id::Toolbar, tr("&Toolbar"), {}, [this] { toolbar_->ToggleShown(); },
           [this] { return toolbar_ && toolbar_->CheckShown(); });
-    c.Add(Id::StatusBar, "Status bar", {}, [this] { ShowStatusBar(!settings_.StatusBar); },
+    c.Add(Id::StatusBar, tr("Status bar"), {}, [this] { ShowStatusBar(!settings_.StatusBar); },
           [&s] { return s.StatusBar; });
     for (int n = Position::MinN; n <= Position::MaxN; ++n) {
         // Even the size already set rebuilds and re-jumbles the puzzle.
-        c.Add(Id::SizeFor(n), QStringLiteral("%1 x %1").arg(n), {}, [this, n] {
+        c.Add(Id::SizeFor(n), tr("%1 x %1").arg(n), {}, [this, n] {
             settings_.Dimension = n;
             NewPuzzle(false, StartRoute::Size);
         }, [&s, n] { return s.Dimension == n; });
     }
-    for (const auto& [id, mode, text] : {std::tuple{Id::ModeTileSwap, GameMode::TileSwap, "Tile swap"},
-                                         std::tuple{Id::ModeSlider, GameMode::Slider, "Slider puzzle"}})
+    for (const auto& [id, mode, text] : {std::tuple{Id::ModeTileSwap, GameMode::TileSwap, QT_TR_NOOP("Tile swap")},
+                                         std::tuple{Id::ModeSlider, GameMode::Slider, QT_TR_NOOP("Slider puzzle")}})
         // Even the mode already set restarts the game.
-        c.Add(id, text, {}, [this, mode] {
+        c.Add(id, tr(text), {}, [this, mode] {
             settings_.PuzzleMode = mode;
             session_.StartGame(StartRoute::Mode, settings_.Dimension, mode);
         }, [&s, mode] { return s.PuzzleMode == mode; });
-    c.Add(Id::Sound, "Sound", {}, [this] { settings_.Sound = !settings_.Sound; }, [&s] { return s.Sound; });
-    c.Add(Id::Help, "Help", {}, [this] { OpenHelpBook(programFolder_); });
-    c.Add(Id::About, "&About", {}, [this] { ShowAboutBox(this); });
+    c.Add(Id::Sound, tr("Sound"), {}, [this] { settings_.Sound = !settings_.Sound; }, [&s] { return s.Sound; });
+    c.Add(Id::Help, tr("Help"), {}, [this] { OpenHelpBook(programFolder_); });
+    c.Add(Id::About, tr("&About"), {}, [this] { ShowAboutBox(this); });
 
     // Shortcuts belong to the window, so Ctrl+N works whichever form the File menu has.
     for (QAction* action : c.Actions())
@@ -98,7 +98,7 @@ void MainFrame::OnFromThisZip()
     if (!puzzle_.FromArchive() || puzzle_.Source().ZipCount < 1)
         return;
     if (!puzzle_.ChooseAnotherMember())
-        return ShowGameMessage(this, QStringLiteral("There is only 1 picture in this zip file!"));
+        return ShowGameMessage(this, tr("There is only 1 picture in this zip file!"));
     NewPuzzle(false, StartRoute::FromThisZip);
 }
 

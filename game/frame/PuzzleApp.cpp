@@ -3,6 +3,7 @@
 #include "MainFrame.h"
 #include "ResourceInit.h"
 #include "TiloraVersion.h"
+#include "Translations.h"
 
 PuzzleApp::PuzzleApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -16,6 +17,7 @@ bool PuzzleApp::InitInstance()
     // Lets the desktop match the window to the installed menu entry and its icon.
     setDesktopFileName(QStringLiteral(TILORA_APP_ID));
     InitTiloraResources();
+    InstallTranslations(*this);
     setWindowIcon(QIcon(QStringLiteral(":/ICON/111")));
     frame_ = std::make_unique<MainFrame>();
     return true;

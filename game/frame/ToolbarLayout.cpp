@@ -6,7 +6,7 @@ QString ToolbarToolTip(int command)
         return {};
     for (const ToolbarEntry& entry : ToolbarEntries) {
         if (entry.Command == command)
-            return QString::fromLatin1(entry.ToolTip);
+            return QCoreApplication::translate("GameToolbar", entry.ToolTip);
     }
     return {};
 }

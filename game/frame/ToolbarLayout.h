@@ -2,6 +2,7 @@
 
 #include "CommandTable.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -9,7 +10,7 @@
 struct ToolbarEntry {
     int Command;         // 0 for a separator
     int Image;           // index of the 32 x 32 picture in the strip; -1 for a separator
-    const char* ToolTip;
+    const char* ToolTip;  // in English; ToolbarToolTip gives it in the player's language
 };
 
 inline constexpr int ToolbarSeparatorWidth = 10;
@@ -18,15 +19,15 @@ inline constexpr int ToolbarButtonWidth = 40;
 inline constexpr int ToolbarButtonHeight = 38;
 
 inline constexpr std::array<ToolbarEntry, 9> ToolbarEntries{{
-    {CommandId::New, 0, "New puzzle!"},
-    {CommandId::Open, 1, "Open picture"},
+    {CommandId::New, 0, QT_TRANSLATE_NOOP("GameToolbar", "New puzzle!")},
+    {CommandId::Open, 1, QT_TRANSLATE_NOOP("GameToolbar", "Open picture")},
     {0, -1, nullptr},
-    {CommandId::Jumble, 2, "Jumble!"},
-    {CommandId::ShowSolution, 3, "Show solution"},
-    {CommandId::SolveForMe, 4, "Solve for me!"},
+    {CommandId::Jumble, 2, QT_TRANSLATE_NOOP("GameToolbar", "Jumble!")},
+    {CommandId::ShowSolution, 3, QT_TRANSLATE_NOOP("GameToolbar", "Show solution")},
+    {CommandId::SolveForMe, 4, QT_TRANSLATE_NOOP("GameToolbar", "Solve for me!")},
     {0, -1, nullptr},
-    {CommandId::PuzzleDifficulty, 5, "Puzzle difficulty"},
-    {CommandId::Grid, 6, "Grid"},
+    {CommandId::PuzzleDifficulty, 5, QT_TRANSLATE_NOOP("GameToolbar", "Puzzle difficulty")},
+    {CommandId::Grid, 6, QT_TRANSLATE_NOOP("GameToolbar", "Grid")},
 }};
 
 // The tooltip of the button that issues `command`; empty for any other command.

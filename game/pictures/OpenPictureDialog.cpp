@@ -16,7 +16,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-const char* const OpenPictureDialog::FilterText = "Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)";
+const char* const OpenPictureDialog::FilterText = QT_TRANSLATE_NOOP("OpenPictureDialog", "Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)");
 
 namespace {
 
@@ -89,7 +89,7 @@ void OpenPictureDialog::done(int result)
 QWidget* OpenPictureDialog::MakePreviewArea()
 {
     auto* area = new QWidget(this);
-    previewBox_ = new QCheckBox(QStringLiteral("Preview"), area);
+    previewBox_ = new QCheckBox(tr("Preview"), area);
     previewBox_->setObjectName(QStringLiteral("previewCheck"));
     previewBox_->setChecked(true);
     pane_ = new PreviewPane(area);
@@ -155,7 +155,7 @@ void OpenPictureDialog::FitDetailColumns()
 
 void OpenPictureDialog::UseSupportedFilesFilter()
 {
-    setNameFilter(QString::fromLatin1(FilterText));
+    setNameFilter(tr(FilterText));
     // The toolkit reads blank-separated patterns from the filter's text and would take the
     // semicolon list above for one pattern; the file list gets the real patterns instead, again
     // whenever the filter is chosen anew.

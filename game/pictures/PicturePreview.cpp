@@ -3,6 +3,7 @@
 #include "PictureExtensions.h"
 #include "PictureLoading.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 PreviewKind ClassifyPreviewPath(const QString& path)
@@ -81,8 +82,8 @@ QString PicturePreview::CounterText() const
     if (!isArchive_)
         return QString();
     if (pictureCount_ == 0)
-        return QStringLiteral("0 images");
-    return QStringLiteral("%1 of %2").arg(pictureNumber_).arg(pictureCount_);
+        return QCoreApplication::translate("PicturePreview", "0 images");
+    return QCoreApplication::translate("PicturePreview", "%1 of %2").arg(pictureNumber_).arg(pictureCount_);
 }
 
 void PicturePreview::PreviewPicture()
@@ -116,8 +117,8 @@ void PicturePreview::Step(int delta)
     pictureNumber_ = wanted;
     const bool moved = delta < 0 ? archive_.GoToPreviousPicture() : archive_.GoToNextPicture();
     if (!moved)
-        showMessage_(delta < 0 ? QStringLiteral("Couldn't select the previous image")
-                               : QStringLiteral("Couldn't select the next image"));
+        showMessage_(delta < 0 ? QCoreApplication::translate("PicturePreview", "Couldn't select the previous image")
+                               : QCoreApplication::translate("PicturePreview", "Couldn't select the next image"));
     // A failed step still shows the member the archive now stands on.
     archive_.LoadCurrentPicture(preview_, showMessage_);
 }

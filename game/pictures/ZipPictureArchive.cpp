@@ -3,6 +3,7 @@
 #include "Picture.h"
 #include "PictureMemberRules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -297,16 +298,16 @@ bool ZipPictureArchive::LoadCurrentPicture(Picture& picture, const std::function
         buffer.reset(new (std::nothrow) unsigned char[size > 0 ? size : 1]);
     if (!buffer) {
         picture.Unload();
-        showMessage(QStringLiteral("Couldnt create image buffer"));
+        showMessage(QCoreApplication::translate("ZipPictureArchive", "Couldnt create image buffer"));
         return false;
     }
     if (!Extract(buffer.get())) {
         picture.Unload();
-        showMessage(QStringLiteral("Buffer Error"));
+        showMessage(QCoreApplication::translate("ZipPictureArchive", "Buffer Error"));
         return false;
     }
     if (!picture.LoadFromBuffer(buffer.get(), size)) {
-        showMessage(QStringLiteral("Cant Create Picture"));
+        showMessage(QCoreApplication::translate("ZipPictureArchive", "Cant Create Picture"));
         return false;
     }
     return true;

@@ -15,7 +15,7 @@ CongratulationsDialog::CongratulationsDialog(QWidget* parent, Profile& profile, 
 {
     // A caption bar without a close box: the dialog ends through OK (or Escape).
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setWindowTitle(QStringLiteral("Congratulations!"));
+    setWindowTitle(tr("Congratulations!"));
     BuildControls();
 
     scores_.LoadScores();
@@ -37,7 +37,7 @@ void CongratulationsDialog::BuildControls()
 {
     const DialogUnits du(*this);
 
-    auto* stats = new QGroupBox(QStringLiteral("Stats"), this);
+    auto* stats = new QGroupBox(tr("Stats"), this);
     stats->setObjectName(QStringLiteral("stats"));
     auto* statsLayout = new QVBoxLayout(stats);
     statsLayout->setContentsMargins(du.X(13), du.Y(8), du.X(8), du.Y(8));
@@ -52,13 +52,13 @@ void CongratulationsDialog::BuildControls()
     statsLayout->addWidget(timeLine_);
     statsLayout->addWidget(movesLine_);
 
-    namePrompt_ = new QLabel(QStringLiteral("Congratulations you have achieved a place on the scoreboard. "
-                                            "Please enter your name :"),
+    namePrompt_ = new QLabel(tr("Congratulations you have achieved a place on the scoreboard. "
+                                "Please enter your name :"),
                              this);
     namePrompt_->setObjectName(QStringLiteral("namePrompt"));
     namePrompt_->setWordWrap(true);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

@@ -4,24 +4,26 @@
 #include "ScoreTable.h"
 #include "TimeText.h"
 
+#include <QCoreApplication>
 #include <climits>
 
 namespace GameReport {
 
 QString DifficultyLine(int n, bool withHints)
 {
-    const QString line = QStringLiteral("Puzzle difficulty : %1 x %1 (%2)").arg(n).arg(SkillTitle(n));
-    return withHints ? line + QStringLiteral(" (with hints)") : line;
+    const char* const line = withHints ? QT_TRANSLATE_NOOP("GameReport", "Puzzle difficulty : %1 x %1 (%2) (with hints)")
+                                       : QT_TRANSLATE_NOOP("GameReport", "Puzzle difficulty : %1 x %1 (%2)");
+    return QCoreApplication::translate("GameReport", line).arg(n).arg(SkillTitle(n));
 }
 
 QString TimeTakenLine(long seconds)
 {
-    return QStringLiteral("Time taken : %1").arg(CongratulationsTimeText(seconds));
+    return QCoreApplication::translate("GameReport", "Time taken : %1").arg(CongratulationsTimeText(seconds));
 }
 
 QString MovesMadeLine(int moves)
 {
-    return QStringLiteral("Moves made : %1").arg(moves);
+    return QCoreApplication::translate("GameReport", "Moves made : %n", nullptr, moves);
 }
 
 int RankedTime(long elapsed)
@@ -39,13 +41,13 @@ bool Qualifies(const ScorePair& scores, const GameResult& result)
 
 QString RememberedPlayerName(const Profile& profile)
 {
-    return profile.GetProfileString(ScorePair::TileSwapSection, PlayerNameEntry, DefaultPlayerName);
+    return profile.GetProfileString(ScorePair::TileSwapSection, PlayerNameEntry, QCoreApplication::translate("GameReport", DefaultPlayerName));
 }
 
 QString NameToRecord(const QString& typed)
 {
     if (typed.trimmed().isEmpty())
-        return DefaultPlayerName;
+        return QCoreApplication::translate("GameReport", DefaultPlayerName);
     return typed.left(MaxNameLength);
 }
 

@@ -2,6 +2,7 @@
 
 #include "GameResult.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class Profile;
@@ -11,7 +12,7 @@ class ScorePair;
 // scoreboard. Plain logic, so it is tested without a window.
 namespace GameReport {
 
-constexpr const char* DefaultPlayerName = "Player 1";
+constexpr const char* DefaultPlayerName = QT_TRANSLATE_NOOP("GameReport", "Player 1");  // shown translated
 constexpr const char* PlayerNameEntry = "PlayerName";
 // Longest name the name box takes; the scoreboard's Name column has room for about this much.
 constexpr int MaxNameLength = 32;

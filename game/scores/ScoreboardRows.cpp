@@ -3,11 +3,14 @@
 #include "ScoreTable.h"
 #include "TimeText.h"
 
+#include <QCoreApplication>
+
 namespace ScoreboardRows {
 
 QStringList ColumnTitles()
 {
-    return {QStringLiteral("Name"), QStringLiteral("Difficulty"), QStringLiteral("Time"), QStringLiteral("Moves")};
+    return {QCoreApplication::translate("ScoreboardRows", "Name"), QCoreApplication::translate("ScoreboardRows", "Difficulty"), QCoreApplication::translate("ScoreboardRows", "Time"),
+            QCoreApplication::translate("ScoreboardRows", "Moves")};
 }
 
 int ColumnWidth(int column, int listWidth)
@@ -20,7 +23,7 @@ int ColumnWidth(int column, int listWidth)
 
 QStringList CellTexts(const ScoreEntry& entry)
 {
-    return {entry.Name, QStringLiteral("%1 x %1").arg(entry.Difficulty), ScoreboardTimeText(entry.Time),
+    return {entry.Name, QCoreApplication::translate("ScoreboardRows", "%1 x %1").arg(entry.Difficulty), ScoreboardTimeText(entry.Time),
             QString::number(entry.Moves)};
 }
 

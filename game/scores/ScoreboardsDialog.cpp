@@ -14,15 +14,15 @@
 
 namespace {
 
-const char* const SliderScoresText = "Slider scores >>>";
-const char* const TileSwapScoresText = "Tile Swap scores >>>";
+const char* const SliderScoresText = QT_TRANSLATE_NOOP("ScoreboardsDialog", "Slider scores >>>");
+const char* const TileSwapScoresText = QT_TRANSLATE_NOOP("ScoreboardsDialog", "Tile Swap scores >>>");
 
 }  // namespace
 
 ScoreboardsDialog::ScoreboardsDialog(QWidget* parent, Profile& profile)
     : QDialog(parent), scores_(profile)
 {
-    setWindowTitle(QStringLiteral("Scoreboards"));
+    setWindowTitle(tr("Scoreboards"));
     BuildControls();
     scores_.LoadScores();
     FillLists();
@@ -60,7 +60,7 @@ void ScoreboardsDialog::BuildControls()
 {
     const DialogUnits du(*this);
 
-    board_ = new QGroupBox(QStringLiteral("Tile swap"), this);
+    board_ = new QGroupBox(tr("Tile swap"), this);
     board_->setObjectName(QStringLiteral("board"));
     tileSwapList_ = MakeBoardList(QStringLiteral("tileSwapList"));
     sliderList_ = MakeBoardList(QStringLiteral("sliderList"));
@@ -90,19 +90,19 @@ void ScoreboardsDialog::BuildControls()
     for (QTreeWidget* list : {tileSwapList_, sliderList_})
         list->setFixedHeight(qMax(du.Y(102), tenRows));
 
-    switchButton_ = new QPushButton(QString::fromLatin1(SliderScoresText), this);
+    switchButton_ = new QPushButton(tr(SliderScoresText), this);
     switchButton_->setObjectName(QStringLiteral("switchButton"));
     switchButton_->setAutoDefault(false);
     switchButton_->setMinimumWidth(du.X(87));
     connect(switchButton_, &QPushButton::clicked, this, &ScoreboardsDialog::SwitchBoard);
 
-    resetButton_ = new QPushButton(QStringLiteral("Reset scores"), this);
+    resetButton_ = new QPushButton(tr("Reset scores"), this);
     resetButton_->setObjectName(QStringLiteral("resetButton"));
     resetButton_->setAutoDefault(false);
     resetButton_->setMinimumWidth(du.X(50));
     connect(resetButton_, &QPushButton::clicked, this, &ScoreboardsDialog::AskAndResetScores);
 
-    closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+    closeButton_ = new QPushButton(tr("Close"), this);
     closeButton_->setObjectName(QStringLiteral("closeButton"));
     closeButton_->setDefault(true);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -143,19 +143,19 @@ void ScoreboardsDialog::SwitchBoard()
 {
     showingTileSwap_ = !showingTileSwap_;
     if (showingTileSwap_) {
-        board_->setTitle(QStringLiteral("Tile Swap"));
+        board_->setTitle(tr("Tile Swap"));
         lists_->setCurrentWidget(tileSwapList_);
-        switchButton_->setText(QString::fromLatin1(SliderScoresText));
+        switchButton_->setText(tr(SliderScoresText));
     } else {
-        board_->setTitle(QStringLiteral("Slider Puzzle"));
+        board_->setTitle(tr("Slider Puzzle"));
         lists_->setCurrentWidget(sliderList_);
-        switchButton_->setText(QString::fromLatin1(TileSwapScoresText));
+        switchButton_->setText(tr(TileSwapScoresText));
     }
 }
 
 void ScoreboardsDialog::AskAndResetScores()
 {
-    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("Reset scores"), QStringLiteral("Are you sure?"),
+    QMessageBox question(QMessageBox::NoIcon, tr("Reset scores"), tr("Are you sure?"),
                          QMessageBox::Yes | QMessageBox::No, this);
     question.setDefaultButton(QMessageBox::Yes);
     if (question.exec() != QMessageBox::Yes)

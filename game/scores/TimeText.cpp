@@ -1,5 +1,7 @@
 #include "TimeText.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct ClockReading {
@@ -26,28 +28,31 @@ QString CongratulationsTimeText(long seconds)
 {
     const ClockReading t = Read(seconds);
     if (t.Hours != 0)
-        return QString("%1 hrs, %2 mins, %3 secs").arg(t.Hours).arg(t.Minutes).arg(t.Seconds);
+        return QCoreApplication::translate("TimeText", "%1 hrs, %2 mins, %3 secs").arg(t.Hours).arg(t.Minutes).arg(t.Seconds);
     if (t.Minutes != 0)
-        return QString("%1 mins, %2 secs").arg(t.Minutes).arg(t.Seconds);
-    return QString("%1 secs").arg(t.Seconds);
+        return QCoreApplication::translate("TimeText", "%1 mins, %2 secs").arg(t.Minutes).arg(t.Seconds);
+    return QCoreApplication::translate("TimeText", "%1 secs").arg(t.Seconds);
 }
 
 QString ScoreboardTimeText(long seconds)
 {
     const ClockReading t = Read(seconds);
     if (t.Hours > 0)
-        return QString("%1 hrs %2 mins %3 secs")
+        return QCoreApplication::translate("TimeText", "%1 hrs %2 mins %3 secs")
             .arg(TwoDigits(t.Hours), TwoDigits(t.Minutes), TwoDigits(t.Seconds));
     if (t.Minutes > 0)
-        return QString("%1 mins %2 secs").arg(TwoDigits(t.Minutes), TwoDigits(t.Seconds));
-    return QString("%1 secs").arg(TwoDigits(t.Seconds));
+        return QCoreApplication::translate("TimeText", "%1 mins %2 secs").arg(TwoDigits(t.Minutes), TwoDigits(t.Seconds));
+    return QCoreApplication::translate("TimeText", "%1 secs").arg(TwoDigits(t.Seconds));
 }
 
 QString SkillTitle(int n)
 {
-    static const char* const titles[] = {"Beginner", "Novice", "Amateur", "Seasoned",
-                                         "Expert",   "Pro",    "Ace",     "Grandmaster"};
+    static const char* const titles[] = {
+        QT_TRANSLATE_NOOP("TimeText", "Beginner"), QT_TRANSLATE_NOOP("TimeText", "Novice"),
+        QT_TRANSLATE_NOOP("TimeText", "Amateur"),  QT_TRANSLATE_NOOP("TimeText", "Seasoned"),
+        QT_TRANSLATE_NOOP("TimeText", "Expert"),   QT_TRANSLATE_NOOP("TimeText", "Pro"),
+        QT_TRANSLATE_NOOP("TimeText", "Ace"),      QT_TRANSLATE_NOOP("TimeText", "Grandmaster")};
     if (n < 3 || n > 10)
         return QString("");
-    return QString::fromLatin1(titles[n - 3]);
+    return QCoreApplication::translate("TimeText", titles[n - 3]);
 }

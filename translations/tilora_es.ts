@@ -1,0 +1,763 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Tilora</source>
+        <translation>Acerca de Tilora</translation>
+    </message>
+    <message>
+        <source>A picture puzzle by Corvanne</source>
+        <translation>Un puzle de imágenes de Corvanne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundWindow</name>
+    <message>
+        <source>Corvanne Installer</source>
+        <translation>Instalador de Corvanne</translation>
+    </message>
+</context>
+<context>
+    <name>CongratulationsDialog</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>¡Enhorabuena!</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Congratulations you have achieved a place on the scoreboard. Please enter your name :</source>
+        <translation>Enhorabuena, ha conseguido un puesto en las puntuaciones. Escriba su nombre:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>DestinationDialog</name>
+    <message>
+        <source>Choose Destination Folder</source>
+        <translation>Elegir la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Setup will install Tilora into the folder below.</source>
+        <translation>Tilora se instalará en la carpeta indicada abajo.</translation>
+    </message>
+    <message>
+        <source>To install to this folder choose Next.</source>
+        <translation>Para instalarlo en esta carpeta, pulse Siguiente.</translation>
+    </message>
+    <message>
+        <source>To install to a different folder either click Browse and select your desired folder or type in its location in the box.</source>
+        <translation>Para instalarlo en otra carpeta, pulse Examinar y elija la carpeta que desee, o escriba su ubicación en el cuadro.</translation>
+    </message>
+    <message>
+        <source>&amp;Destination Folder</source>
+        <translation>&amp;Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Siguiente &gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <translation>Elegir carpeta</translation>
+    </message>
+    <message>
+        <source>Create Folder</source>
+        <translation>Crear carpeta</translation>
+    </message>
+    <message>
+        <source>Folder does not exist, create it?</source>
+        <translation>La carpeta no existe. ¿Desea crearla?</translation>
+    </message>
+</context>
+<context>
+    <name>FinishDialog</name>
+    <message>
+        <source>Setup complete!</source>
+        <translation>¡Instalación completada!</translation>
+    </message>
+    <message>
+        <source>Setup has finished.</source>
+        <translation>La instalación ha finalizado.</translation>
+    </message>
+    <message>
+        <source>Create program group in the Start menu.</source>
+        <translation>Crear un grupo en el menú de aplicaciones.</translation>
+    </message>
+    <message>
+        <source>Create shortcut on the desktop.</source>
+        <translation>Crear un acceso directo en el escritorio.</translation>
+    </message>
+    <message>
+        <source>Run the program now.</source>
+        <translation>Ejecutar el programa ahora.</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Finalizar</translation>
+    </message>
+</context>
+<context>
+    <name>FinishInstall</name>
+    <message>
+        <source>Tilora</source>
+        <translation>Tilora</translation>
+    </message>
+    <message>
+        <source>Picture Puzzle</source>
+        <translation>Puzle de imágenes</translation>
+    </message>
+    <message>
+        <source>Put a jumbled picture back together, tile by tile</source>
+        <translation>Recomponer una imagen desordenada, pieza a pieza</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Desinstalar</translation>
+    </message>
+    <message>
+        <source>Remove Tilora from this computer</source>
+        <translation>Quitar Tilora de este equipo</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Grid colour</source>
+        <translation>Color de la cuadrícula</translation>
+    </message>
+    <message>
+        <source>Selection colour</source>
+        <translation>Color de la selección</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Puzzle size</source>
+        <translation>Tamaño del puzle</translation>
+    </message>
+    <message>
+        <source>Puzzle mode</source>
+        <translation>Modo de juego</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>GameReport</name>
+    <message>
+        <source>Puzzle difficulty : %1 x %1 (%2) (with hints)</source>
+        <translation>Dificultad: %1 x %1 (%2) (con pistas)</translation>
+    </message>
+    <message>
+        <source>Puzzle difficulty : %1 x %1 (%2)</source>
+        <translation>Dificultad: %1 x %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Time taken : %1</source>
+        <translation>Tiempo empleado: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moves made : %n</source>
+        <translation>
+            <numerusform>Movimientos: %n</numerusform>
+            <numerusform>Movimientos: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Jugador 1</translation>
+    </message>
+</context>
+<context>
+    <name>GameStatusBar</name>
+    <message numerus="yes">
+        <source>Moves: %n</source>
+        <translation>
+            <numerusform>Mov.: %n</numerusform>
+            <numerusform>Mov.: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Slider puzzle</source>
+        <translation>Deslizante</translation>
+    </message>
+    <message>
+        <source>Tile swap</source>
+        <translation>Intercambio</translation>
+    </message>
+    <message>
+        <source>%1 x %1 %2</source>
+        <translation>%1 x %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameToolbar</name>
+    <message>
+        <source>From this Zip</source>
+        <translation>De este ZIP</translation>
+    </message>
+    <message>
+        <source>New puzzle!</source>
+        <translation>¡Nuevo puzle!</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>Abrir imagen</translation>
+    </message>
+    <message>
+        <source>Jumble!</source>
+        <translation>¡Mezclar!</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <translation>Ver la solución</translation>
+    </message>
+    <message>
+        <source>Solve for me!</source>
+        <translation>¡Resolver por mí!</translation>
+    </message>
+    <message>
+        <source>Puzzle difficulty</source>
+        <translation>Dificultad del puzle</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Cuadrícula</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>The help book Tilora.html could not be found. Tilora looked for it here:
+
+%1</source>
+        <translation>No se encontró el manual de ayuda Tilora.html. Tilora lo buscó aquí:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The help book %1 could not be opened.</source>
+        <translation>No se pudo abrir el manual de ayuda %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HyperlinkLabel</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>El sistema operativo se ha quedado
+sin memoria o sin recursos.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>No se encontró el archivo indicado.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>No se encontró la ruta indicada.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>El sistema operativo denegó
+el acceso al archivo indicado.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>No había memoria suficiente para completar la operación.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>El archivo .EXE no es válido
+(.EXE que no es Win32 o error en la imagen .EXE).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Se produjo una infracción de uso compartido. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>La asociación del nombre de archivo
+está incompleta o no es válida.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>La transacción DDE no se pudo
+completar porque la solicitud agotó el tiempo de espera.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>La transacción DDE ha fallado.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>La transacción DDE no se pudo
+completar porque se estaban procesando
+otras transacciones DDE.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>No hay ninguna aplicación asociada
+con la extensión de archivo indicada.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>No se encontró la biblioteca de vínculos dinámicos indicada.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Se produjo un error desconocido (%1).</translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>No se pudo abrir el enlace:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message numerus="yes">
+        <source>Best: %n swaps to go</source>
+        <translation>
+            <numerusform>Como mínimo, falta %n intercambio</numerusform>
+            <numerusform>Como mínimo, faltan %n intercambios</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no hint yet</source>
+        <translation>aún no hay pista</translation>
+    </message>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Nuevo	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>From folder</source>
+        <translation>De la carpeta</translation>
+    </message>
+    <message>
+        <source>From Zip archive</source>
+        <translation>Del archivo ZIP</translation>
+    </message>
+    <message>
+        <source>&amp;Open	Ctrl+O</source>
+        <translation>&amp;Abrir	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Deshacer	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Rehacer	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Jumble	Ctrl+J</source>
+        <translation>&amp;Mezclar	Ctrl+J</translation>
+    </message>
+    <message>
+        <source>&amp;Grid	Ctrl+G</source>
+        <translation>&amp;Cuadrícula	Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>&amp;Show solution	Ctrl+S</source>
+        <translation>&amp;Ver la solución	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Sol&amp;ve for me</source>
+        <translation>Re&amp;solver por mí</translation>
+    </message>
+    <message>
+        <source>&amp;Hint	Ctrl+H</source>
+        <translation>&amp;Pista	Ctrl+H</translation>
+    </message>
+    <message>
+        <source>Scoreboard</source>
+        <translation>Puntuaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra de estado</translation>
+    </message>
+    <message>
+        <source>%1 x %1</source>
+        <translation>%1 x %1</translation>
+    </message>
+    <message>
+        <source>Tile swap</source>
+        <translation>Intercambio de piezas</translation>
+    </message>
+    <message>
+        <source>Slider puzzle</source>
+        <translation>Puzle deslizante</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>There is only 1 picture in this zip file!</source>
+        <translation>¡Este archivo ZIP solo contiene 1 imagen!</translation>
+    </message>
+</context>
+<context>
+    <name>OpenPictureDialog</name>
+    <message>
+        <source>Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)</source>
+        <translation>Archivos compatibles (*.BMP;*.GIF;*.JPG;*.ZIP)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePreview</name>
+    <message>
+        <source>0 images</source>
+        <translation>0 imágenes</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t select the previous image</source>
+        <translation>No se pudo seleccionar la imagen anterior</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t select the next image</source>
+        <translation>No se pudo seleccionar la imagen siguiente</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreboardRows</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Dificultad</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Movimientos</translation>
+    </message>
+    <message>
+        <source>%1 x %1</source>
+        <translation>%1 x %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreboardsDialog</name>
+    <message>
+        <source>Slider scores &gt;&gt;&gt;</source>
+        <translation>Puzle deslizante &gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Tile Swap scores &gt;&gt;&gt;</source>
+        <translation>Intercambio de piezas &gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Scoreboards</source>
+        <translation>Puntuaciones</translation>
+    </message>
+    <message>
+        <source>Tile swap</source>
+        <translation>Intercambio de piezas</translation>
+    </message>
+    <message>
+        <source>Reset scores</source>
+        <translation>Borrar puntuaciones</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Tile Swap</source>
+        <translation>Intercambio de piezas</translation>
+    </message>
+    <message>
+        <source>Slider Puzzle</source>
+        <translation>Puzle deslizante</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>¿Está seguro?</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFrame</name>
+    <message>
+        <source>Tilora Setup</source>
+        <translation>Instalación de Tilora</translation>
+    </message>
+</context>
+<context>
+    <name>SetupMessages</name>
+    <message>
+        <source>Cannot find %1 in this file.</source>
+        <translation>No se encuentra %1 en este archivo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>No se pudo crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Menu entries cannot start a program in %1 because the folder name holds a line break, another control character or a % sign. Please choose another folder.</source>
+        <translation>Las entradas del menú no pueden iniciar un programa en %1 porque el nombre de la carpeta contiene un salto de línea, otro carácter de control o el signo %. Elija otra carpeta.</translation>
+    </message>
+    <message>
+        <source>Setup could not write all of its files into %1. Tilora is not installed completely; no menu entries were made.</source>
+        <translation>La instalación no pudo escribir todos sus archivos en %1. Tilora no se ha instalado por completo; no se ha creado ninguna entrada de menú.</translation>
+    </message>
+    <message>
+        <source>Exit Setup</source>
+        <translation>Salir de la instalación</translation>
+    </message>
+    <message>
+        <source>Setup is not yet done, are you sure you want to exit?</source>
+        <translation>La instalación aún no ha terminado. ¿Seguro que desea salir?</translation>
+    </message>
+    <message>
+        <source>The setup file is damaged.</source>
+        <translation>El archivo de instalación está dañado.</translation>
+    </message>
+    <message>
+        <source>Error unpacking files</source>
+        <translation>Error al descomprimir los archivos</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to install into.</source>
+        <translation>Elija la carpeta en la que instalar.</translation>
+    </message>
+    <message>
+        <source>Invalid folder.</source>
+        <translation>Carpeta no válida.</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionWindow</name>
+    <message>
+        <source>Solution</source>
+        <translation>Solución</translation>
+    </message>
+</context>
+<context>
+    <name>TimeText</name>
+    <message>
+        <source>%1 hrs, %2 mins, %3 secs</source>
+        <translation>%1 h, %2 min, %3 s</translation>
+    </message>
+    <message>
+        <source>%1 mins, %2 secs</source>
+        <translation>%1 min, %2 s</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 hrs %2 mins %3 secs</source>
+        <translation>%1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <source>%1 mins %2 secs</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Novice</source>
+        <translation>Novato</translation>
+    </message>
+    <message>
+        <source>Amateur</source>
+        <translation>Aficionado</translation>
+    </message>
+    <message>
+        <source>Seasoned</source>
+        <translation>Veterano</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Pro</source>
+        <translation>Profesional</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Grandmaster</source>
+        <translation>Gran maestro</translation>
+    </message>
+</context>
+<context>
+    <name>UninstallDialog</name>
+    <message>
+        <source>Uninstall ?</source>
+        <translation>¿Desinstalar?</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Desinstalar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>This program will uninstall Tilora, are you sure?</source>
+        <translation>Este programa desinstalará Tilora. ¿Está seguro?</translation>
+    </message>
+</context>
+<context>
+    <name>UninstallPhases</name>
+    <message>
+        <source>Tilora is still running. Close it, then choose Uninstall again.</source>
+        <translation>Tilora sigue abierto. Ciérrelo y vuelva a elegir Desinstalar.</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstaller</name>
+    <message>
+        <source>Tilora Uninstall</source>
+        <translation>Desinstalación de Tilora</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomePage</name>
+    <message>
+        <source>Welcome!</source>
+        <translation>¡Bienvenido!</translation>
+    </message>
+    <message>
+        <source>This program will install Tilora on your computer.</source>
+        <translation>Este programa instalará Tilora en su equipo.</translation>
+    </message>
+    <message>
+        <source>It is strongly recommended that you exit all Windows programs before running this Setup.</source>
+        <translation>Se recomienda encarecidamente cerrar todos los demás programas antes de iniciar la instalación.</translation>
+    </message>
+    <message>
+        <source>Click Next to continue.</source>
+        <translation>Pulse Siguiente para continuar.</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Siguiente &gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ZipPictureArchive</name>
+    <message>
+        <source>Couldnt create image buffer</source>
+        <translation>No se pudo crear el búfer de imagen</translation>
+    </message>
+    <message>
+        <source>Buffer Error</source>
+        <translation>Error de búfer</translation>
+    </message>
+    <message>
+        <source>Cant Create Picture</source>
+        <translation>No se puede crear la imagen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,763 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Tilora</source>
+        <translation>À propos de Tilora</translation>
+    </message>
+    <message>
+        <source>A picture puzzle by Corvanne</source>
+        <translation>Un puzzle d’images de Corvanne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundWindow</name>
+    <message>
+        <source>Corvanne Installer</source>
+        <translation>Programme d’installation Corvanne</translation>
+    </message>
+</context>
+<context>
+    <name>CongratulationsDialog</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Félicitations&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Congratulations you have achieved a place on the scoreboard. Please enter your name :</source>
+        <translation>Félicitations, vous avez gagné une place parmi les meilleurs scores. Veuillez saisir votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DestinationDialog</name>
+    <message>
+        <source>Choose Destination Folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>Setup will install Tilora into the folder below.</source>
+        <translation>Tilora sera installé dans le dossier ci-dessous.</translation>
+    </message>
+    <message>
+        <source>To install to this folder choose Next.</source>
+        <translation>Pour l’installer dans ce dossier, cliquez sur Suivant.</translation>
+    </message>
+    <message>
+        <source>To install to a different folder either click Browse and select your desired folder or type in its location in the box.</source>
+        <translation>Pour l’installer dans un autre dossier, cliquez sur Parcourir et choisissez le dossier voulu, ou tapez son emplacement dans la zone.</translation>
+    </message>
+    <message>
+        <source>&amp;Destination Folder</source>
+        <translation>&amp;Dossier de destination</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Create Folder</source>
+        <translation>Créer le dossier</translation>
+    </message>
+    <message>
+        <source>Folder does not exist, create it?</source>
+        <translation>Ce dossier n’existe pas. Voulez-vous le créer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>FinishDialog</name>
+    <message>
+        <source>Setup complete!</source>
+        <translation>Installation terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Setup has finished.</source>
+        <translation>L’installation est terminée.</translation>
+    </message>
+    <message>
+        <source>Create program group in the Start menu.</source>
+        <translation>Créer un groupe dans le menu des applications.</translation>
+    </message>
+    <message>
+        <source>Create shortcut on the desktop.</source>
+        <translation>Créer un raccourci sur le bureau.</translation>
+    </message>
+    <message>
+        <source>Run the program now.</source>
+        <translation>Lancer le programme maintenant.</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Terminer</translation>
+    </message>
+</context>
+<context>
+    <name>FinishInstall</name>
+    <message>
+        <source>Tilora</source>
+        <translation>Tilora</translation>
+    </message>
+    <message>
+        <source>Picture Puzzle</source>
+        <translation>Puzzle d’images</translation>
+    </message>
+    <message>
+        <source>Put a jumbled picture back together, tile by tile</source>
+        <translation>Reconstituer une image mélangée, pièce par pièce</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Désinstaller</translation>
+    </message>
+    <message>
+        <source>Remove Tilora from this computer</source>
+        <translation>Supprimer Tilora de cet ordinateur</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Grid colour</source>
+        <translation>Couleur de la grille</translation>
+    </message>
+    <message>
+        <source>Selection colour</source>
+        <translation>Couleur de la sélection</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Puzzle size</source>
+        <translation>Taille du puzzle</translation>
+    </message>
+    <message>
+        <source>Puzzle mode</source>
+        <translation>Mode de jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+</context>
+<context>
+    <name>GameReport</name>
+    <message>
+        <source>Puzzle difficulty : %1 x %1 (%2) (with hints)</source>
+        <translation>Difficulté&#xa0;: %1 x %1 (%2) (avec indices)</translation>
+    </message>
+    <message>
+        <source>Puzzle difficulty : %1 x %1 (%2)</source>
+        <translation>Difficulté&#xa0;: %1 x %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Time taken : %1</source>
+        <translation>Temps mis&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moves made : %n</source>
+        <translation>
+            <numerusform>Coup joué&#xa0;: %n</numerusform>
+            <numerusform>Coups joués&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Joueur 1</translation>
+    </message>
+</context>
+<context>
+    <name>GameStatusBar</name>
+    <message numerus="yes">
+        <source>Moves: %n</source>
+        <translation>
+            <numerusform>Coups&#xa0;: %n</numerusform>
+            <numerusform>Coups&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Slider puzzle</source>
+        <translation>Taquin</translation>
+    </message>
+    <message>
+        <source>Tile swap</source>
+        <translation>Échange</translation>
+    </message>
+    <message>
+        <source>%1 x %1 %2</source>
+        <translation>%1 x %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameToolbar</name>
+    <message>
+        <source>From this Zip</source>
+        <translation>Depuis ce ZIP</translation>
+    </message>
+    <message>
+        <source>New puzzle!</source>
+        <translation>Nouveau puzzle&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Jumble!</source>
+        <translation>Mélanger&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <translation>Afficher la solution</translation>
+    </message>
+    <message>
+        <source>Solve for me!</source>
+        <translation>Résoudre pour moi&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Puzzle difficulty</source>
+        <translation>Difficulté du puzzle</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grille</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>The help book Tilora.html could not be found. Tilora looked for it here:
+
+%1</source>
+        <translation>Le manuel d’aide Tilora.html est introuvable. Tilora l’a cherché ici&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The help book %1 could not be opened.</source>
+        <translation>Impossible d’ouvrir le manuel d’aide %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HyperlinkLabel</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Le système d’exploitation manque
+de mémoire ou de ressources.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Le fichier indiqué est introuvable.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Le chemin indiqué est introuvable.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Le système d’exploitation a refusé
+l’accès au fichier indiqué.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>La mémoire était insuffisante pour terminer l’opération.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Le fichier .EXE n’est pas valide
+(.EXE non Win32 ou erreur dans l’image .EXE).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Une violation de partage s’est produite. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>L’association du nom de fichier est
+incomplète ou non valide.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>La transaction DDE n’a pas pu
+être terminée, car la demande a expiré.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>La transaction DDE a échoué.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>La transaction DDE n’a pas pu
+être terminée, car d’autres transactions DDE
+étaient en cours de traitement.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Aucune application n’est associée
+à cette extension de fichier.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>La bibliothèque de liens dynamiques indiquée est introuvable.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Une erreur inconnue (%1) s’est produite.</translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>Impossible d’ouvrir le lien&#xa0;:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message numerus="yes">
+        <source>Best: %n swaps to go</source>
+        <translation>
+            <numerusform>Au mieux, encore %n échange</numerusform>
+            <numerusform>Au mieux, encore %n échanges</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no hint yet</source>
+        <translation>pas encore d’indice</translation>
+    </message>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Nouveau	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>From folder</source>
+        <translation>Depuis le dossier</translation>
+    </message>
+    <message>
+        <source>From Zip archive</source>
+        <translation>Depuis l’archive ZIP</translation>
+    </message>
+    <message>
+        <source>&amp;Open	Ctrl+O</source>
+        <translation>&amp;Ouvrir	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Annuler	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Rétablir	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Jumble	Ctrl+J</source>
+        <translation>&amp;Mélanger	Ctrl+J</translation>
+    </message>
+    <message>
+        <source>&amp;Grid	Ctrl+G</source>
+        <translation>&amp;Grille	Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>&amp;Show solution	Ctrl+S</source>
+        <translation>Afficher la &amp;solution	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Sol&amp;ve for me</source>
+        <translation>&amp;Résoudre pour moi</translation>
+    </message>
+    <message>
+        <source>&amp;Hint	Ctrl+H</source>
+        <translation>&amp;Indice	Ctrl+H</translation>
+    </message>
+    <message>
+        <source>Scoreboard</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d’outils</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barre d’état</translation>
+    </message>
+    <message>
+        <source>%1 x %1</source>
+        <translation>%1 x %1</translation>
+    </message>
+    <message>
+        <source>Tile swap</source>
+        <translation>Échange de pièces</translation>
+    </message>
+    <message>
+        <source>Slider puzzle</source>
+        <translation>Taquin</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>There is only 1 picture in this zip file!</source>
+        <translation>Ce fichier ZIP ne contient qu’une seule image&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>OpenPictureDialog</name>
+    <message>
+        <source>Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)</source>
+        <translation>Fichiers pris en charge (*.BMP;*.GIF;*.JPG;*.ZIP)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePreview</name>
+    <message>
+        <source>0 images</source>
+        <translation>0 image</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t select the previous image</source>
+        <translation>Impossible de sélectionner l’image précédente</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t select the next image</source>
+        <translation>Impossible de sélectionner l’image suivante</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreboardRows</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>%1 x %1</source>
+        <translation>%1 x %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreboardsDialog</name>
+    <message>
+        <source>Slider scores &gt;&gt;&gt;</source>
+        <translation>Taquin &gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Tile Swap scores &gt;&gt;&gt;</source>
+        <translation>Échange de pièces &gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Scoreboards</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Tile swap</source>
+        <translation>Échange de pièces</translation>
+    </message>
+    <message>
+        <source>Reset scores</source>
+        <translation>Effacer les scores</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Tile Swap</source>
+        <translation>Échange de pièces</translation>
+    </message>
+    <message>
+        <source>Slider Puzzle</source>
+        <translation>Taquin</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Êtes-vous sûr&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFrame</name>
+    <message>
+        <source>Tilora Setup</source>
+        <translation>Installation de Tilora</translation>
+    </message>
+</context>
+<context>
+    <name>SetupMessages</name>
+    <message>
+        <source>Cannot find %1 in this file.</source>
+        <translation>Impossible de trouver %1 dans ce fichier.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Menu entries cannot start a program in %1 because the folder name holds a line break, another control character or a % sign. Please choose another folder.</source>
+        <translation>Les entrées de menu ne peuvent pas lancer un programme situé dans %1, car le nom du dossier contient un saut de ligne, un autre caractère de contrôle ou le signe %. Veuillez choisir un autre dossier.</translation>
+    </message>
+    <message>
+        <source>Setup could not write all of its files into %1. Tilora is not installed completely; no menu entries were made.</source>
+        <translation>L’installation n’a pas pu écrire tous ses fichiers dans %1. Tilora n’est pas entièrement installé&#xa0;; aucune entrée de menu n’a été créée.</translation>
+    </message>
+    <message>
+        <source>Exit Setup</source>
+        <translation>Quitter l’installation</translation>
+    </message>
+    <message>
+        <source>Setup is not yet done, are you sure you want to exit?</source>
+        <translation>L’installation n’est pas terminée. Voulez-vous vraiment quitter&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The setup file is damaged.</source>
+        <translation>Le fichier d’installation est endommagé.</translation>
+    </message>
+    <message>
+        <source>Error unpacking files</source>
+        <translation>Erreur lors de l’extraction des fichiers</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to install into.</source>
+        <translation>Veuillez choisir le dossier d’installation.</translation>
+    </message>
+    <message>
+        <source>Invalid folder.</source>
+        <translation>Dossier non valide.</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionWindow</name>
+    <message>
+        <source>Solution</source>
+        <translation>Solution</translation>
+    </message>
+</context>
+<context>
+    <name>TimeText</name>
+    <message>
+        <source>%1 hrs, %2 mins, %3 secs</source>
+        <translation>%1 h, %2 min, %3 s</translation>
+    </message>
+    <message>
+        <source>%1 mins, %2 secs</source>
+        <translation>%1 min, %2 s</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 hrs %2 mins %3 secs</source>
+        <translation>%1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <source>%1 mins %2 secs</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Débutant</translation>
+    </message>
+    <message>
+        <source>Novice</source>
+        <translation>Novice</translation>
+    </message>
+    <message>
+        <source>Amateur</source>
+        <translation>Amateur</translation>
+    </message>
+    <message>
+        <source>Seasoned</source>
+        <translation>Confirmé</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Pro</source>
+        <translation>Pro</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Grandmaster</source>
+        <translation>Grand maître</translation>
+    </message>
+</context>
+<context>
+    <name>UninstallDialog</name>
+    <message>
+        <source>Uninstall ?</source>
+        <translation>Désinstaller&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Désinstaller</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>This program will uninstall Tilora, are you sure?</source>
+        <translation>Ce programme va désinstaller Tilora. Êtes-vous sûr&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>UninstallPhases</name>
+    <message>
+        <source>Tilora is still running. Close it, then choose Uninstall again.</source>
+        <translation>Tilora est encore ouvert. Fermez-le, puis choisissez de nouveau Désinstaller.</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstaller</name>
+    <message>
+        <source>Tilora Uninstall</source>
+        <translation>Désinstallation de Tilora</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomePage</name>
+    <message>
+        <source>Welcome!</source>
+        <translation>Bienvenue&#xa0;!</translation>
+    </message>
+    <message>
+        <source>This program will install Tilora on your computer.</source>
+        <translation>Ce programme va installer Tilora sur votre ordinateur.</translation>
+    </message>
+    <message>
+        <source>It is strongly recommended that you exit all Windows programs before running this Setup.</source>
+        <translation>Il est vivement recommandé de quitter tous les autres programmes avant de lancer l’installation.</translation>
+    </message>
+    <message>
+        <source>Click Next to continue.</source>
+        <translation>Cliquez sur Suivant pour continuer.</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ZipPictureArchive</name>
+    <message>
+        <source>Couldnt create image buffer</source>
+        <translation>Impossible de créer le tampon de l’image</translation>
+    </message>
+    <message>
+        <source>Buffer Error</source>
+        <translation>Erreur de tampon</translation>
+    </message>
+    <message>
+        <source>Cant Create Picture</source>
+        <translation>Impossible de créer l’image</translation>
+    </message>
+</context>
+</TS>
