@@ -128,6 +128,9 @@ TEST_F(SetupWizardTest, FullInstallIntoAFolderWithASpaceAndQuotes)
                                  QDir::home().filePath("Desktop/Tilora.desktop")};
     for (const QString& entry : entries)
         EXPECT_EQ(DesktopFileProblems(entry), "") << entry.toStdString();
+    // Every language the game speaks, whatever language setup ran in.
+    EXPECT_TRUE(FileBytes(entries[0]).contains("\nComment[de]=Ein durcheinandergewürfeltes Bild Teil für Teil"));
+    EXPECT_TRUE(FileBytes(entries[1]).contains("\nName[es]=Desinstalar\n"));
     EXPECT_TRUE(FileBytes(entries[1]).contains("Exec=\"" + QFile::encodeName(folder).replace("\"", "\\\\\"")
                                                + "/Uninstaller\"\n"));
     EXPECT_TRUE(GameStartedIn(folder));
