@@ -5,10 +5,14 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
 
 namespace PageLayout {
 
 namespace {
+
+// Room a text leaves at the page's right edge, in dialog units (inside the welcome page's frame).
+constexpr int TextMargin = 11;
 
 QRect InPixels(const DialogUnits& du, const QRect& units)
 {
@@ -38,9 +42,18 @@ QLabel* AddText(QWidget& parent, const DialogUnits& du, const QString& text, con
     label->setWordWrap(units.height() > 8);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QRect rect = InPixels(du, units);
-    // A one-line text keeps its whole width where the desktop's font runs wider than the template's.
-    if (!label->wordWrap())
+    // A one-line text keeps its whole width where the desktop's font or the player's language runs
+    // wider than the template's, up to the page's margin; beyond that it wraps there.
+    const int widest = parent.width() - du.X(TextMargin) - rect.left();
+    if (!label->wordWrap() && label->sizeHint().width() <= widest) {
         rect.setSize(rect.size().expandedTo(label->sizeHint()));
+    } else {
+        if (!label->wordWrap())
+            rect.setWidth(widest);
+        label->setWordWrap(true);
+        // A text that wraps takes the lines it needs.
+        rect.setHeight(std::max(rect.height(), label->heightForWidth(rect.width())));
+    }
     label->setGeometry(rect);
     return label;
 }

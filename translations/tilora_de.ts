@@ -199,8 +199,8 @@
     <message numerus="yes">
         <source>Moves made : %n</source>
         <translation>
-            <numerusform>Züge: %n</numerusform>
-            <numerusform>Züge: %n</numerusform>
+            <numerusform>Benötigte Züge: %n</numerusform>
+            <numerusform>Benötigte Züge: %n</numerusform>
         </translation>
     </message>
     <message>
@@ -509,6 +509,21 @@ ist kein Programm zugeordnet.</translation>
     <message>
         <source>Couldn&apos;t select the next image</source>
         <translation>Das nächste Bild lässt sich nicht wählen</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
     </message>
 </context>
 <context>

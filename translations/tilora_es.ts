@@ -512,6 +512,21 @@ con la extensión de archivo indicada.</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
+</context>
+<context>
     <name>ScoreboardRows</name>
     <message>
         <source>Name</source>

@@ -512,6 +512,21 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+</context>
+<context>
     <name>ScoreboardRows</name>
     <message>
         <source>Name</source>

@@ -20,6 +20,14 @@ const char* const OpenPictureDialog::FilterText = QT_TRANSLATE_NOOP("OpenPicture
 
 namespace {
 
+// The file list's words for what it lists, which the system's Qt catalogues of some languages (French,
+// Spanish) lack; ours carry them, and the program's translator is asked before Qt's.
+[[maybe_unused]] const char* const FileListKinds[] = {
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Folder"),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "File"),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Drive"),
+};
+
 // The files the filter lets through; the file list compares names without regard to case.
 const QStringList SupportedPatterns = PictureAndArchivePatterns();
 
