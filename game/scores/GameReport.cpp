@@ -41,7 +41,8 @@ bool Qualifies(const ScorePair& scores, const GameResult& result)
 
 QString RememberedPlayerName(const Profile& profile)
 {
-    return profile.GetProfileString(ScorePair::TileSwapSection, PlayerNameEntry, QCoreApplication::translate("GameReport", DefaultPlayerName));
+    return profile.GetProfileString(ScorePair::TileSwapSection, PlayerNameEntry,
+                                    QCoreApplication::translate("GameReport", DefaultPlayerName));
 }
 
 QString NameToRecord(const QString& typed)
