@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 UninstallDialog::UninstallDialog(QWidget* parent) : QDialog(parent)
 {
@@ -23,6 +24,10 @@ UninstallDialog::UninstallDialog(QWidget* parent) : QDialog(parent)
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* question = new QLabel(tr("This program will uninstall Tilora, are you sure?"), this);
-    question->setGeometry(du.Rect(29, 12, 167, 14));
+    // A question that runs longer in the player's language wraps onto a second line above the buttons.
+    question->setWordWrap(true);
+    QRect place = du.Rect(29, 12, 167, 14);
+    place.setHeight(std::max(place.height(), question->heightForWidth(place.width())));
+    question->setGeometry(place);
     uninstall_->setFocus();
 }
