@@ -281,6 +281,20 @@
     </message>
 </context>
 <context>
+    <name>HintFlow</name>
+    <message numerus="yes">
+        <source>Best: %n swaps to go</source>
+        <translation>
+            <numerusform>Bestenfalls noch %n Tausch</numerusform>
+            <numerusform>Bestenfalls noch %n Täusche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no hint yet</source>
+        <translation>noch kein Tipp</translation>
+    </message>
+</context>
+<context>
     <name>HyperlinkLabel</name>
     <message>
         <source>The operating system is out
@@ -365,17 +379,6 @@ ist kein Programm zugeordnet.</translation>
 </context>
 <context>
     <name>MainFrame</name>
-    <message numerus="yes">
-        <source>Best: %n swaps to go</source>
-        <translation>
-            <numerusform>Bestenfalls noch %n Tausch</numerusform>
-            <numerusform>Bestenfalls noch %n Täusche</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>no hint yet</source>
-        <translation>noch kein Tipp</translation>
-    </message>
     <message>
         <source>&amp;New	Ctrl+N</source>
         <translation>&amp;Neu	Strg+N</translation>

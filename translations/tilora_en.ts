@@ -22,7 +22,7 @@
     </message>
 </context>
 <context>
-    <name>MainFrame</name>
+    <name>HintFlow</name>
     <message numerus="yes">
         <source>Best: %n swaps to go</source>
         <translation>

@@ -281,6 +281,20 @@
     </message>
 </context>
 <context>
+    <name>HintFlow</name>
+    <message numerus="yes">
+        <source>Best: %n swaps to go</source>
+        <translation>
+            <numerusform>Como mínimo, falta %n intercambio</numerusform>
+            <numerusform>Como mínimo, faltan %n intercambios</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no hint yet</source>
+        <translation>aún no hay pista</translation>
+    </message>
+</context>
+<context>
     <name>HyperlinkLabel</name>
     <message>
         <source>The operating system is out
@@ -365,17 +379,6 @@ con la extensión de archivo indicada.</translation>
 </context>
 <context>
     <name>MainFrame</name>
-    <message numerus="yes">
-        <source>Best: %n swaps to go</source>
-        <translation>
-            <numerusform>Como mínimo, falta %n intercambio</numerusform>
-            <numerusform>Como mínimo, faltan %n intercambios</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>no hint yet</source>
-        <translation>aún no hay pista</translation>
-    </message>
     <message>
         <source>&amp;New	Ctrl+N</source>
         <translation>&amp;Nuevo	Ctrl+N</translation>

@@ -281,6 +281,20 @@
     </message>
 </context>
 <context>
+    <name>HintFlow</name>
+    <message numerus="yes">
+        <source>Best: %n swaps to go</source>
+        <translation>
+            <numerusform>Au mieux, encore %n échange</numerusform>
+            <numerusform>Au mieux, encore %n échanges</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no hint yet</source>
+        <translation>pas encore d’indice</translation>
+    </message>
+</context>
+<context>
     <name>HyperlinkLabel</name>
     <message>
         <source>The operating system is out
@@ -365,17 +379,6 @@ with the given filename extension.</source>
 </context>
 <context>
     <name>MainFrame</name>
-    <message numerus="yes">
-        <source>Best: %n swaps to go</source>
-        <translation>
-            <numerusform>Au mieux, encore %n échange</numerusform>
-            <numerusform>Au mieux, encore %n échanges</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>no hint yet</source>
-        <translation>pas encore d’indice</translation>
-    </message>
     <message>
         <source>&amp;New	Ctrl+N</source>
         <translation>&amp;Nouveau	Ctrl+N</translation>
