@@ -5,8 +5,11 @@
 #include "GameMenus.h"
 #include "MainFrame.h"
 #include "SoundPlayer.h"
+#include "ToolbarLayout.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QToolButton>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -56,6 +59,23 @@ protected:
     int room = 0;
     int height = 0;
 };
+
+TEST_F(ToolbarFrameTest, ScreenReadersHearTheCommandsWordsWithTheTooltipAsDescription)
+{
+    QStringList names;
+    for (const ToolbarEntry& entry : ToolbarEntries)
+        if (QToolButton* button = toolbar->ButtonFor(entry.Command))
+            names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+    EXPECT_EQ(names, QStringList({"New", "Open", "Jumble", "Show solution", "Solve for me", "Puzzle difficulty",
+                                  "Grid"}));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(toolbar->ButtonFor(CommandId::New))->text(QAccessible::Description),
+              "New puzzle!");
+    // The toolkit's own buttons too, shown or not.
+    for (QToolButton* button : toolbar->findChildren<QToolButton*>())
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty());
+    EXPECT_EQ(PlainCommandText("Fish && &Chips\tCtrl+F"), "Fish & Chips");
+    EXPECT_EQ(PlainCommandText("Odd &"), "Odd ");
+}
 
 TEST_F(ToolbarFrameTest, ADockedToolbarTakesItsRoomAboveOrBelowTheBoard)
 {
