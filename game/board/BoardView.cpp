@@ -1,6 +1,8 @@
 #include "BoardView.h"
 
+#include "BoardAccessible.h"
 #include "BoardGeometry.h"
+#include "HintFlash.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -32,6 +34,8 @@ BoardView::BoardView(GameSession& session, const Picture& picture, LookSource lo
     setCursor(Qt::ArrowCursor);
     setFocusPolicy(Qt::StrongFocus);
     setFocus();
+    InstallBoardAccessibility();
+    told_ = Reading();
     glide_.setDuration(GlideMilliseconds);
     glide_.setStartValue(0.0);
     glide_.setEndValue(1.0);
@@ -60,6 +64,48 @@ void BoardView::Moved(const Move&, const Position& before, const Position& after
 void BoardView::Changed()
 {
     repaint();
+    TellScreenReaders();
+}
+
+std::optional<Cell> BoardView::KeyboardCell() const
+{
+    const Position& current = session_.Current();
+    if (current.Mode() == GameMode::Slider)
+        return current.HasHole() ? std::optional<Cell>(current.HoleCell()) : std::nullopt;
+    return session_.Cursor();
+}
+
+BoardReading BoardView::Reading() const
+{
+    return BoardReading(session_.Current(), session_.Selection(),
+                        hasFocus() ? KeyboardCell() : std::nullopt, HintedCells());
+}
+
+// The cells under the hint's frames, while it flashes.
+std::vector<Cell> BoardView::HintedCells() const
+{
+    std::vector<Cell> cells;
+    const auto* flash = findChild<HintFlash*>(QString(), Qt::FindDirectChildrenOnly);
+    if (flash == nullptr)
+        return cells;
+    for (const QRect& rect : flash->Cells())
+        if (const auto cell = CellAtPixel(rect.center().x(), rect.center().y(), size_.width(),
+                                          size_.height(), session_.Current().N()))
+            cells.push_back(*cell);
+    return cells;
+}
+
+void BoardView::TellScreenReaders()
+{
+    BoardReading now = Reading();
+    TellBoardChanges(*this, CompareReadings(told_, now));
+    told_ = std::move(now);
+}
+
+void BoardView::PressCell(Cell cell)
+{
+    FinishGlide();
+    session_.PressPointer(cell);
 }
 
 void BoardView::Completed(const GameResult&)
@@ -154,6 +200,19 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     const QPoint at = event->position().toPoint();
     session_.PressPointer(CellAtPixel(at.x(), at.y(), size_.width(), size_.height(),
                                       session_.Current().N()));
+}
+
+// The keyboard's cell is focused only while the board has the focus.
+void BoardView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    TellScreenReaders();
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    TellScreenReaders();
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event)
