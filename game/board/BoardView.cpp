@@ -202,17 +202,19 @@ void BoardView::mousePressEvent(QMouseEvent* event)
                                       session_.Current().N()));
 }
 
-// The keyboard's cell is focused only while the board has the focus.
+// The keyboard's cell is focused only while the board has the focus. Told once the event loop
+// runs again, after the toolkit's own word of the focus, and never while the window is being
+// taken down, when the session may already be gone.
 void BoardView::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    TellScreenReaders();
+    QMetaObject::invokeMethod(this, &BoardView::TellScreenReaders, Qt::QueuedConnection);
 }
 
 void BoardView::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    TellScreenReaders();
+    QMetaObject::invokeMethod(this, &BoardView::TellScreenReaders, Qt::QueuedConnection);
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event)

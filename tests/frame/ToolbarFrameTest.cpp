@@ -1,5 +1,6 @@
 // The toolbar in the game's window: the window grows and shrinks around the board as the toolbar
 // starts or stops taking room, and the toolbar's buttons follow the window's commands.
+#include "AccessibleControls.h"
 #include "BoardView.h"
 #include "DropDownClicker.h"
 #include "GameMenus.h"
@@ -75,6 +76,7 @@ TEST_F(ToolbarFrameTest, ScreenReadersHearTheCommandsWordsWithTheTooltipAsDescri
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty());
     EXPECT_EQ(PlainCommandText("Fish && &Chips\tCtrl+F"), "Fish & Chips");
     EXPECT_EQ(PlainCommandText("Odd &"), "Odd ");
+    EXPECT_EQ(UnnamedControls(*frame), QStringList());
 }
 
 TEST_F(ToolbarFrameTest, ADockedToolbarTakesItsRoomAboveOrBelowTheBoard)
