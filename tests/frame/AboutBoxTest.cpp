@@ -4,7 +4,6 @@
 #include "HyperlinkLabel.h"
 #include "MessageBoxAnswerer.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>

@@ -61,7 +61,7 @@ protected:
     int height = 0;
 };
 
-TEST_F(ToolbarFrameTest, ScreenReadersHearTheCommandsWordsWithTheTooltipAsDescription)
+TEST_F(ToolbarFrameTest, ScreenReadersHearTheCommandsWordsAndEveryControlIsNamed)
 {
     QStringList names;
     for (const ToolbarEntry& entry : ToolbarEntries)
@@ -69,13 +69,10 @@ TEST_F(ToolbarFrameTest, ScreenReadersHearTheCommandsWordsWithTheTooltipAsDescri
             names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
     EXPECT_EQ(names, QStringList({"New", "Open", "Jumble", "Show solution", "Solve for me", "Puzzle difficulty",
                                   "Grid"}));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(toolbar->ButtonFor(CommandId::New))->text(QAccessible::Description),
-              "New puzzle!");
     // The toolkit's own buttons too, shown or not.
     for (QToolButton* button : toolbar->findChildren<QToolButton*>())
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty());
     EXPECT_EQ(PlainCommandText("Fish && &Chips\tCtrl+F"), "Fish & Chips");
-    EXPECT_EQ(PlainCommandText("Odd &"), "Odd ");
     EXPECT_EQ(UnnamedControls(*frame), QStringList());
 }
 

@@ -230,9 +230,9 @@ TEST(SetupPages, EveryControlIsNamedAndAltDTakesTheKeyboardToTheFolder)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&destination));
     destination.findChild<QPushButton*>("nextButton")->setFocus();
     QTest::keyClick(&destination, Qt::Key_D, Qt::AltModifier);
-    auto* folder = destination.findChild<QLineEdit*>("folderEdit");
-    EXPECT_EQ(QApplication::focusWidget(), folder);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(folder)->text(QAccessible::Name), "Destination Folder");
+    EXPECT_EQ(QApplication::focusWidget(), destination.findChild<QLineEdit*>("folderEdit"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name),
+              "Destination Folder");
 }
 
 TEST(Destination, TypedFoldersBecomeAbsoluteAndCleanWithoutMovingTheCurrentFolder)

@@ -2,8 +2,6 @@
 
 #include <QAccessible>
 #include <QLabel>
-#include <QStringList>
-#include <QWidget>
 
 // What a screen reader would find nameless in window: every control the keyboard can reach and
 // every picture, unless hidden. Each is listed by its object name, or its class without one.
