@@ -66,7 +66,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void PaintGlide(QPainter& painter, const QRegion& area, const BoardLook& look);
     void UpdateGlide();
     void StopGlide();
     std::vector<Cell> HintedCells() const;
@@ -75,7 +74,7 @@ private:
     const Picture& picture_;
     LookSource look_;
     QSize size_;
-    BoardPicture shown_;
+    BoardPicture board_;
     QVariantAnimation glide_;
     std::optional<Position> glideAfter_;
     std::vector<TileGlide> glides_;
