@@ -40,7 +40,7 @@ TEST(RoundTrip, InstallThenUninstallLeavesExactlyWhatWasThereBefore)
             profile.WriteProfileInt(section, "Dimension", 5);
     }
 
-    const QString copy = UninstallPhases::TemporaryFolder() + "/kwuninst";
+    const QString copy = TemporaryFolder() + "/kwuninst";
     ASSERT_TRUE(QFile::copy(folder + "/Uninstaller", copy));
     EXPECT_EQ(UninstallPhases::RemoveInstallation(folder + "/Uninstaller", copy, {[] { return true; }, [](const QString&) {}}),
               UninstallPhases::Outcome::Removed);
