@@ -322,6 +322,7 @@ QByteArray Merged(QByteArrayView old, const QSettings::SettingsMap& values)
     QSet<QString> written;
     BlockMerger merger(values, written, lineBreak);
     QByteArray out;
+    bool oursLast = false;  // whether the file ends with a section of the game's
     for (size_t start = 0; start < lines.size();) {
         size_t end = start + 1;
         while (end < lines.size() && !ProfileLines::HeaderName(lines[end].text))
@@ -330,14 +331,18 @@ QByteArray Merged(QByteArrayView old, const QSettings::SettingsMap& values)
         const std::vector<ProfileLines::Line> block(lines.begin() + qsizetype(start), lines.begin() + qsizetype(end));
         if (header && IsPlainName(*header)) {
             const QString section = QString::fromLatin1(*header);
-            out += merger.Merge(section, block, lastHeader[section] == start);
+            const QByteArray merged = merger.Merge(section, block, lastHeader[section] == start);
+            out += merged;
+            oursLast = oursLast || !merged.isEmpty();
         } else {
             for (const ProfileLines::Line& line : block)  // lines before any header, or a section we cannot name
                 out += line.whole;
+            oursLast = false;
         }
         start = end;
     }
-    // Sections the file did not have yet follow, one blank line before each.
+    // Sections the file did not have yet follow, a blank line between them and after one of the
+    // game's; right after the person's own lines, so that taking them out again restores those.
     QString section;
     for (auto value = values.cbegin(); value != values.cend(); ++value) {
         const qsizetype slash = value.key().indexOf('/');
@@ -349,7 +354,7 @@ QByteArray Merged(QByteArrayView old, const QSettings::SettingsMap& values)
             continue;
         if (keySection != section) {
             EndLine(out, lineBreak);
-            if (!out.isEmpty() && !ProfileLines::IsBlank(ProfileLines::Split(out).back().text))
+            if ((oursLast || !section.isEmpty()) && !ProfileLines::IsBlank(ProfileLines::Split(out).back().text))
                 out += lineBreak;
             section = keySection.toString();
             out += '[' + section.toLatin1() + ']' + lineBreak;
