@@ -1,6 +1,10 @@
 #include "Profile.h"
+#include "ProfileFormat.h"
+#include "ProfileSections.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -99,4 +103,60 @@ TEST(Profile, ReadsAndWritesFilesOfTheEarlierFormatByteForByte)
         }
     }
     EXPECT_EQ(ReadFile(folder.filePath("written.conf")), earlier);
+}
+
+// A save rewrites only what changed: the person's comments, sections and names the game does not
+// read, and the line breaks stay as they were.
+TEST(Profile, SavingKeepsEveryLineTheGameDoesNotOwn)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Tilora.conf");
+    WriteFile(path, "; kept by hand\r\n[Settings]\r\nDimension=4\r\nodd name=1\r\nGrid = 1 ; mine\r\n\r\n"
+                    "[Mine \xC3\xA9]\r\nx=1\r\n[Game]\r\nMoves=3\r\n");
+    {
+        Profile profile(path);
+        profile.WriteProfileInt("Settings", "Dimension", 5);
+        profile.WriteProfileInt("Settings", "Sound", 0);
+        profile.WriteProfileInt("Scores", "Moves0", 9);
+        profile.DeleteSection("Game");
+    }
+    EXPECT_EQ(ReadFile(path), "; kept by hand\r\n[Settings]\r\nDimension=5\r\nodd name=1\r\nGrid = 1 ; mine\r\n"
+                              "Sound=0\r\n\r\n[Mine \xC3\xA9]\r\nx=1\r\n[Scores]\r\nMoves0=9\r\n");
+}
+
+// What the uninstaller does to the settings file: the game's sections go as lines, all else stays.
+TEST(Profile, RemovingTheGameSectionsKeepsEveryOtherByte)
+{
+    QList<QByteArray> ours;
+    for (const char* section : ProfileSections::All)
+        ours << section;
+    const QByteArray foreign = "; mine\r\n[My Own]\r\nw eird=\xC3\xA9\r\n\r\n";
+    const QByteArray large = "[Mine]\n" + QByteArray(ProfileFormat::MaxFileBytes + 1024 * 1024, 'x') + "\n[Settings]\nGrid=1\n";
+    using R = ProfileFormat::Removal;
+    const struct {
+        const char* what;
+        QByteArray before;
+        R removal;
+        QByteArray after;  // "<none>" when the file is gone
+    } cases[] = {
+        {"comment, foreign section, the four",
+         "\xEF\xBB\xBF" + foreign + "[Settings]\r\nGrid=1\r\n; about scores\r\n[Scores]\r\nName0=a\r\n[SliderScores]\r\n"
+             "Name0=b\r\n[Game]\r\nMoves=2\r\n[Zzz]\r\nz=1",
+         R::Rewritten, "\xEF\xBB\xBF" + foreign + "[Zzz]\r\nz=1"},
+        {"only ours and blank lines", "\n[Settings]\nGrid=1\n\n[Game]\nMoves=2\n\n", R::Deleted, "<none>"},
+        {"none of ours", foreign, R::Untouched, foreign},
+        {"over the size limit", large, R::Untouched, large},
+    };
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Tilora.conf");
+    for (const auto& c : cases) {
+        WriteFile(path, c.before);
+        EXPECT_EQ(ProfileFormat::RemoveSections(path, ours), c.removal) << c.what;
+        EXPECT_EQ(QFile::exists(path) ? ReadFile(path) : "<none>", c.after) << c.what;
+    }
+    // Not a file that can be read: left alone.
+    QFile::remove(path);
+    QDir(folder.path()).mkpath("Tilora.conf/inside");
+    EXPECT_EQ(ProfileFormat::RemoveSections(path, ours), R::Untouched);
+    EXPECT_TRUE(QFileInfo(path + "/inside").isDir());
 }
