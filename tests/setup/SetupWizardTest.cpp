@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using S = ModalScript;
 
@@ -180,7 +181,16 @@ TEST_F(SetupWizardTest, ADamagedPackageSaysSoBeforeAnyPage)
 TEST_F(SetupWizardTest, DestinationPageStaysOnAFolderItCannotUse)
 {
     const QString file = WriteTestFile(dir_.filePath("a file"), "x");
-    const QString missingParent = dir_.filePath("no/such/folder");
+    const QString missingParents = dir_.filePath("no/such/folder");
+    // Folders others can change: one anybody may write, and a link to one of another user's.
+    const QString shared = dir_.filePath("shared"), theirs = dir_.filePath("theirs"), link = dir_.filePath("link");
+    QDir().mkpath(shared);
+    QFile::setPermissions(shared, QFile::Permissions(0x7777));
+    QDir().mkpath(theirs);
+    QFile::link(theirs, link);
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot)
+        ASSERT_EQ(::chown(QFile::encodeName(theirs).constData(), 65534, 65534), 0);
     const QString plain = "setup_tests: ";
     const S::Step ok = S::Answer(QMessageBox::Ok);
     const S::Step cancel = S::Click("cancelButton");
@@ -193,26 +203,40 @@ TEST_F(SetupWizardTest, DestinationPageStaysOnAFolderItCannotUse)
         {"line break",
          {S::TypeAndNext(dir_.filePath("a\nb")), ok, cancel},
          {DestinationPage, plain + SetupMessages::CannotCarry(dir_.filePath("a\nb")), DestinationPage}},
-        {"parent missing",
-         {S::TypeAndNext(missingParent), S::Answer(QMessageBox::Yes), ok, cancel},
-         {DestinationPage, AskCreate, plain + SetupMessages::CannotCreate(missingParent), DestinationPage}},
+        {"others can write it",
+         {S::TypeAndNext(shared + "/Tilora"), ok, cancel},
+         {DestinationPage, plain + SetupMessages::NotYourOwn(shared), DestinationPage}},
+        {"a link to another user's folder",
+         {S::TypeAndNext(link), ok, cancel},
+         {DestinationPage, plain + SetupMessages::NotYourOwn(asRoot ? theirs : QString()), DestinationPage}},
         {"browsed to a file", {S::Click("browseButton"), ok, cancel}, {DestinationPage, plain + "Invalid folder.", DestinationPage}},
     };
     for (const auto& c : cases) {
+        if (!asRoot && c.seen[1].endsWith(SetupMessages::NotYourOwn(QString())))
+            continue;  // nobody else's folder can be made without root
         DestinationDialog page(nullptr, [&](QWidget*) { return file; });
         S script(c.steps);
         EXPECT_EQ(page.exec(), QDialog::Rejected) << c.what;
         EXPECT_EQ(script.Seen(), c.seen) << c.what;
     }
-    EXPECT_FALSE(QFileInfo::exists(dir_.filePath("no")));
+    EXPECT_FALSE(QFileInfo::exists(shared + "/Tilora"));
 
-    DestinationDialog page(nullptr, [&](QWidget*) { return dir_.path(); });
-    S script({[](QWidget* p) {
-        p->findChild<QPushButton*>("browseButton")->click();
-        p->findChild<QPushButton*>("nextButton")->click();
-    }});
-    EXPECT_EQ(page.exec(), QDialog::Accepted);
-    EXPECT_EQ(page.Folder(), dir_.path());
+    {
+        DestinationDialog page(nullptr, [&](QWidget*) { return dir_.path(); });
+        S script({[](QWidget* p) {
+            p->findChild<QPushButton*>("browseButton")->click();
+            p->findChild<QPushButton*>("nextButton")->click();
+        }});
+        EXPECT_EQ(page.exec(), QDialog::Accepted);
+        EXPECT_EQ(page.Folder(), dir_.path());
+    }
+
+    // Every missing level is made at the player's word.
+    DestinationDialog deep(nullptr);
+    S yes({S::TypeAndNext(missingParents), S::Answer(QMessageBox::Yes)});
+    EXPECT_EQ(deep.exec(), QDialog::Accepted);
+    EXPECT_EQ(deep.Folder(), missingParents);
+    EXPECT_TRUE(QFileInfo(missingParents).isDir());
 }
 
 TEST(Destination, TypedFoldersBecomeAbsoluteAndCleanWithoutMovingTheCurrentFolder)
@@ -230,10 +254,9 @@ TEST(Destination, TypedFoldersBecomeAbsoluteAndCleanWithoutMovingTheCurrentFolde
         EXPECT_EQ(Destination::Resolve(typed), resolved) << typed.toStdString();
     EXPECT_EQ(QDir::currentPath(), current);
 
+    // Offered on a fresh account too, before the data folder exists.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     QDir(data).removeRecursively();
-    EXPECT_EQ(Destination::DefaultFolder(), "");
-    ASSERT_TRUE(QDir().mkpath(data));
     EXPECT_EQ(Destination::DefaultFolder(), data + "/Tilora");
 }
 
