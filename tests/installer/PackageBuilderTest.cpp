@@ -58,30 +58,22 @@ TEST_F(PackageBuilderTest, RefusesWhatTheReaderWouldRefuse)
 TEST_F(PackageBuilderTest, ManifestSourceSpellsNamesAsBytes)
 {
     const QByteArray name = "a\"b\\c\nd\t\xC3\xA9";
-    QByteArray source;
+    QByteArray source, spelled;
     QString error;
     ASSERT_TRUE(ManifestSource({WriteTestFile(dir_.filePath(QFile::decodeName(name)), "x")}, &source, &error));
     const qsizetype open = source.indexOf("name0[] = {") + 11;
-    QByteArray spelled;
     for (const QByteArray& number : source.mid(open, source.indexOf("};", open) - open).split(','))
         spelled += char(number.trimmed().toInt());
     EXPECT_EQ(spelled, name + '\0');
-    EXPECT_FALSE(source.contains("\"b"));
 }
 
-TEST_F(PackageBuilderTest, ListingSaysWhenThereIsNoPackageToList)
+TEST_F(PackageBuilderTest, ListingFailsWithoutEntriesToList)
 {
-    const QString packer = QStringLiteral(TILORA_PACK);
-    const std::pair<QByteArray, int> cases[] = {
-        {FileBytes(Build("setup", files_)), 0},
-        {PackageBytes({}), 1},  // empty
-        {PackageBytes({{"a", "1"}}).chopped(1), 1},
-    };
-    for (const auto& [bytes, exitCode] : cases) {
+    for (const auto& [bytes, exitCode] : {std::pair{FileBytes(Build("setup", files_)), 0}, {PackageBytes({}), 1},
+                                          {PackageBytes({{"a", "1"}}).chopped(1), 1}}) {
         QProcess list;
-        list.start(packer, {"list", WriteTestFile(dir_.filePath("listed"), bytes)});
-        ASSERT_TRUE(list.waitForFinished());
-        EXPECT_EQ(list.exitCode(), exitCode) << list.readAllStandardError().toStdString();
+        list.start(QStringLiteral(TILORA_PACK), {"list", WriteTestFile(dir_.filePath("listed"), bytes)});
+        EXPECT_TRUE(list.waitForFinished() && list.exitCode() == exitCode) << list.readAllStandardError().toStdString();
     }
 }
 

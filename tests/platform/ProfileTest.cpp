@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -105,8 +104,7 @@ TEST(Profile, ReadsAndWritesFilesOfTheEarlierFormatByteForByte)
     EXPECT_EQ(ReadFile(folder.filePath("written.conf")), earlier);
 }
 
-// A save rewrites only what changed: the person's comments, sections and names the game does not
-// read, and the line breaks stay as they were.
+// A save rewrites only what changed: comments, foreign sections and names, line breaks all stay.
 TEST(Profile, SavingKeepsEveryLineTheGameDoesNotOwn)
 {
     QTemporaryDir folder;
@@ -127,36 +125,28 @@ TEST(Profile, SavingKeepsEveryLineTheGameDoesNotOwn)
 // What the uninstaller does to the settings file: the game's sections go as lines, all else stays.
 TEST(Profile, RemovingTheGameSectionsKeepsEveryOtherByte)
 {
-    QList<QByteArray> ours;
-    for (const char* section : ProfileSections::All)
-        ours << section;
-    const QByteArray foreign = "; mine\r\n[My Own]\r\nw eird=\xC3\xA9\r\n\r\n";
-    const QByteArray large = "[Mine]\n" + QByteArray(ProfileFormat::MaxFileBytes + 1024 * 1024, 'x') + "\n[Settings]\nGrid=1\n";
+    const QList<QByteArray> ours(ProfileSections::All.begin(), ProfileSections::All.end());
+    const QByteArray foreign = "\xEF\xBB\xBF; mine\r\n[My Own]\r\nw eird=\xC3\xA9\r\n\r\n";
+    const QByteArray large = "[Mine]\n" + QByteArray(ProfileFormat::MaxFileBytes, 'x') + "\n[Settings]\nGrid=1\n";
     using R = ProfileFormat::Removal;
-    const struct {
-        const char* what;
-        QByteArray before;
-        R removal;
-        QByteArray after;  // "<none>" when the file is gone
-    } cases[] = {
-        {"comment, foreign section, the four",
-         "\xEF\xBB\xBF" + foreign + "[Settings]\r\nGrid=1\r\n; about scores\r\n[Scores]\r\nName0=a\r\n[SliderScores]\r\n"
-             "Name0=b\r\n[Game]\r\nMoves=2\r\n[Zzz]\r\nz=1",
-         R::Rewritten, "\xEF\xBB\xBF" + foreign + "[Zzz]\r\nz=1"},
-        {"only ours and blank lines", "\n[Settings]\nGrid=1\n\n[Game]\nMoves=2\n\n", R::Deleted, "<none>"},
-        {"none of ours", foreign, R::Untouched, foreign},
-        {"over the size limit", large, R::Untouched, large},
+    const std::tuple<QByteArray, R, QByteArray> cases[] = {  // before, what happens, after ("" when gone)
+        {foreign + "[Settings]\r\nGrid=1\r\n; about scores\r\n[Scores]\r\nName0=a\r\n[SliderScores]\r\nName0=b\r\n"
+                   "[Game]\r\nMoves=2\r\n[Zzz]\r\nz=1",
+         R::Rewritten, foreign + "[Zzz]\r\nz=1"},
+        {"\n[Settings]\nGrid=1\n\n[Game]\nMoves=2\n\n", R::Deleted, ""},
+        {foreign, R::Untouched, foreign},
+        {large, R::Untouched, large},
     };
     QTemporaryDir folder;
     const QString path = folder.filePath("Tilora.conf");
-    for (const auto& c : cases) {
-        WriteFile(path, c.before);
-        EXPECT_EQ(ProfileFormat::RemoveSections(path, ours), c.removal) << c.what;
-        EXPECT_EQ(QFile::exists(path) ? ReadFile(path) : "<none>", c.after) << c.what;
+    for (const auto& [before, removal, after] : cases) {
+        WriteFile(path, before);
+        EXPECT_EQ(ProfileFormat::RemoveSections(path, ours), removal) << before.left(40).toStdString();
+        EXPECT_EQ(QFile::exists(path) ? ReadFile(path) : "", after) << before.left(40).toStdString();
     }
     // Not a file that can be read: left alone.
     QFile::remove(path);
-    QDir(folder.path()).mkpath("Tilora.conf/inside");
+    QDir().mkpath(path + "/inside");
     EXPECT_EQ(ProfileFormat::RemoveSections(path, ours), R::Untouched);
-    EXPECT_TRUE(QFileInfo(path + "/inside").isDir());
+    EXPECT_TRUE(QDir(path + "/inside").exists());
 }

@@ -1,16 +1,8 @@
-// An image-format plugin that leaves a mark file (named by $TILORA_PLUGIN_MARK) the moment it is
-// loaded, before any of its code is asked for: planted where a program must not read plugins from.
+// An image-format plugin that leaves the file $TILORA_PLUGIN_MARK the moment it is loaded.
 #include <QFile>
 #include <QImageIOPlugin>
 
-namespace {
-
-const bool Marked = [] {
-    QFile mark(QFile::decodeName(qgetenv("TILORA_PLUGIN_MARK")));
-    return mark.open(QIODevice::WriteOnly);
-}();
-
-} // namespace
+static const bool Marked = QFile(QFile::decodeName(qgetenv("TILORA_PLUGIN_MARK"))).open(QIODevice::WriteOnly);
 
 class MarkPlugin : public QImageIOPlugin {
     Q_OBJECT

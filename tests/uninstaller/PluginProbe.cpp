@@ -1,5 +1,4 @@
-// Starts the toolkit as the programs do and loads every image-format plugin it can find. With
-// "--guarded" it first does what setup does about a folder others can write.
+// Starts the toolkit and loads every image-format plugin it finds; "--guarded" first does as setup does.
 #include "PrivateCopy.h"
 #include "ProgramPath.h"
 
@@ -8,10 +7,9 @@
 
 int main(int argc, char** argv)
 {
-    if (argc > 1 && qstrcmp(argv[1], "--guarded") == 0) {
-        if (const auto code = RunInPrivateFolderIfShared(OwnProgramPath(), QStringLiteral("probe"), argv))
-            return *code;
-    }
+    const bool guarded = argc > 1 && qstrcmp(argv[1], "--guarded") == 0;
+    if (const auto code = guarded ? RunInPrivateFolderIfShared(OwnProgramPath(), "probe", argv) : std::nullopt)
+        return *code;
     QGuiApplication app(argc, argv);
     return QImageReader::supportedImageFormats().isEmpty() ? 1 : 0;
 }

@@ -51,10 +51,8 @@ TEST(RoundTrip, InstallThenUninstallLeavesExactlyWhatWasThereBefore)
     }
     for (const char* section : {ProfileSections::Scores, ProfileSections::SliderScores})
         Profile().WriteProfileInt(section, "Difficulty0", 5);
-    const std::pair<const char*, const char*> stored[] = {{ProfileSections::Settings, "Dimension"},
-        {ProfileSections::Scores, "Difficulty0"}, {ProfileSections::SliderScores, "Difficulty0"},
-        {ProfileSections::Game, "Position"}};
-    for (const auto& [section, entry] : stored)
+    for (const auto& [section, entry] : {std::pair{ProfileSections::Settings, "Dimension"}, {ProfileSections::Game, "Position"},
+                                         {ProfileSections::Scores, "Difficulty0"}, {ProfileSections::SliderScores, "Difficulty0"}})
         EXPECT_NE(Profile().GetProfileString(section, entry, "none"), "none") << section;
 
     const QString copy = CopyProgramPrivately(folder + "/Uninstaller", TemporaryFolder(), UninstallPhases::CopyName);

@@ -2,11 +2,10 @@
 #include "InstalledGame.h"
 #include "UninstallPhases.h"
 
-#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <functional>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -79,7 +78,7 @@ TEST(UninstallPhases, RemovesOnlyWhatIsOursAndOnlyForItsInstalledSelf)
             expected.sort();
             EXPECT_EQ(PathsOf(after), expected.join(" | ").toStdString() + " | ") << what;
             // A second run finds no uninstaller there any more and ends without a word.
-            copy = CopyProgramPrivately(QCoreApplication::applicationFilePath(), TemporaryFolder(), CopyName);
+            copy = CopyProgramPrivately(TILORA_PLUGIN_PROBE, TemporaryFolder(), CopyName);
             EXPECT_EQ(RemoveInstallation(c.argument, copy, questions), Outcome::Refused) << what;
             EXPECT_EQ(SnapshotOf(QDir::homePath(), {"tmp"}), after) << what;
         } else {
@@ -91,36 +90,29 @@ TEST(UninstallPhases, RemovesOnlyWhatIsOursAndOnlyForItsInstalledSelf)
     }
 }
 
-TEST(UninstallPhases, RelocatesIntoAFolderOfItsOwnThatGoesWithTheCopy)
+TEST(UninstallPhases, RelocatesIntoAPrivateFolderThatGoesWithTheCopy)
 {
     QTemporaryDir dir;
-    const QString own = dir.filePath("Uninstaller"), victim = dir.filePath("victim");
+    const QString own = dir.filePath("Uninstaller");
+    const QStringList before = QDir(TemporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     WriteFileSafely(own, "PROGRAM", FileKind::Program);
-    WriteFileSafely(victim, "keep", FileKind::Data);
-    ASSERT_TRUE(QFile::link(victim, TemporaryFolder() + '/' + CopyName));
-
     QStringList started;
     EXPECT_TRUE(Relocate(own, [&](const QString& program, const QStringList& arguments) {
         return started << program << arguments, true;
     }));
     ASSERT_EQ(started.size(), 2);
-    const QString copy = started[0], folder = QFileInfo(copy).path();
+    const QString folder = QFileInfo(started[0]).path();
     EXPECT_EQ(started[1], own);
-    EXPECT_EQ(QFileInfo(folder).path(), TemporaryFolder());
-    EXPECT_EQ(QFile(folder).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser
-                                               | QFile::WriteUser | QFile::ExeUser);
+    struct stat info {};
+    ASSERT_EQ(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode, S_IFDIR | 0700u);
     EXPECT_EQ(SnapshotOf(folder), (FolderSnapshot{{CopyName, "PROGRAM"}}));
-    EXPECT_EQ(SnapshotOf(dir.path())["victim"], "keep");
 
     // Phase B refuses a stray argument, and the copy still takes itself and its folder away.
-    EXPECT_EQ(RemoveInstallation(dir.filePath("elsewhere"), copy, {}), Outcome::Refused);
-    EXPECT_FALSE(QFileInfo::exists(folder));
-
+    EXPECT_EQ(RemoveInstallation(dir.filePath("elsewhere"), started[0], {}), Outcome::Refused);
     // A copy that cannot be started is taken away again, and the caller does the work itself.
-    started.clear();
-    EXPECT_FALSE(Relocate(own, [&](const QString& program, const QStringList&) { return started << program, false; }));
-    ASSERT_EQ(started.size(), 1);
-    EXPECT_FALSE(QFileInfo::exists(QFileInfo(started[0]).path()));
+    EXPECT_FALSE(Relocate(own, [](const QString&, const QStringList&) { return false; }));
+    EXPECT_EQ(QDir(TemporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 }
 
 // Someone else put an image-format plugin, or a qt.conf pointing at one, into the temporary folder.
@@ -128,50 +120,30 @@ TEST(UninstallPhases, RelocatesIntoAFolderOfItsOwnThatGoesWithTheCopy)
 TEST(UninstallPhases, NoPluginOrQtConfPlantedInTheTemporaryFolderIsLoaded)
 {
     const QString temporary = TemporaryFolder(), mark = QDir::home().filePath("mark");
+    const QString planted = QDir::home().filePath("planted"), probe = TILORA_PLUGIN_PROBE, beside = temporary + "/probe";
     ASSERT_EQ(::chmod(QFile::encodeName(temporary).constData(), 01777), 0);  // shared, as /tmp is
-    const QString planted = QDir::home().filePath("planted/imageformats");
-    QDir().mkpath(planted);
-    QFile::copy(QString::fromUtf8(TILORA_MARK_PLUGIN), planted + "/libmark.so");
-    // The planted plugin folder offers the system's platforms too, so that a program misled into it still starts.
-    QFile::link(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms", QFileInfo(planted).path() + "/platforms");
-    const auto plantPlugin = [&] {
-        QDir().mkpath(temporary + "/imageformats");
-        return QFile::copy(planted + "/libmark.so", temporary + "/imageformats/libmark.so");
+    qputenv("TILORA_PLUGIN_MARK", QFile::encodeName(mark));
+    QDir().mkpath(planted + "/imageformats");
+    QFile::copy(TILORA_MARK_PLUGIN, planted + "/imageformats/libmark.so");
+    // The system's platforms too, so that a program misled into this folder still starts.
+    QFile::link(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms", planted + "/platforms");
+    const std::function<bool()> plants[] = {
+        [&] { return QDir().mkpath(temporary + "/imageformats") && QFile::copy(TILORA_MARK_PLUGIN, temporary + "/imageformats/m.so"); },
+        [&] { return WriteFileSafely(temporary + "/qt.conf", "[Paths]\nPlugins=" + QFile::encodeName(planted), FileKind::Data); },
     };
-    const auto plantQtConf = [&] {
-        return WriteFileSafely(temporary + "/qt.conf", "[Paths]\nPlugins=" + QFile::encodeName(QFileInfo(planted).path()) + "\n",
-                               FileKind::Data);
-    };
-    const auto run = [&](const QString& program, const QStringList& arguments) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("TILORA_PLUGIN_MARK", mark);
-        process.setProcessEnvironment(environment);
-        process.start(program, arguments);
-        return process.waitForFinished() && process.exitCode() == 0;
-    };
-    const QString probe = QString::fromUtf8(TILORA_PLUGIN_PROBE), beside = temporary + "/probe";
-    const struct {
-        const char* what;
-        std::function<bool()> plant;
-        std::function<bool()> start;
-        bool marked;
-    } cases[] = {
-        {"plugin, program beside it", plantPlugin, [&] { return QFile::copy(probe, beside) && run(beside, {}); }, true},
-        {"qt.conf, program beside it", plantQtConf, [&] { return QFile::copy(probe, beside) && run(beside, {}); }, true},
-        {"plugin, relocated copy", plantPlugin, [&] { return Relocate(probe, run); }, false},
-        {"qt.conf, relocated copy", plantQtConf, [&] { return Relocate(probe, run); }, false},
-        {"plugin, setup's way", plantPlugin, [&] { return QFile::copy(probe, beside) && run(beside, {"--guarded"}); }, false},
-        {"qt.conf, setup's way", plantQtConf, [&] { return QFile::copy(probe, beside) && run(beside, {"--guarded"}); }, false},
-    };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(c.plant()) << c.what;
-        ASSERT_TRUE(c.start()) << c.what;
-        EXPECT_EQ(QFile::exists(mark), c.marked) << c.what;
-        QFile::remove(mark);
-        QFile::remove(beside);
-        QFile::remove(temporary + "/qt.conf");
-        QDir(temporary + "/imageformats").removeRecursively();
+    const auto run = [](const QString& program, const QStringList& arguments) { return QProcess::execute(program, arguments) == 0; };
+    enum How { Beside, Relocated, Guarded };
+    for (const auto& plant : plants) {
+        for (const How how : {Beside, Relocated, Guarded}) {
+            ASSERT_TRUE(plant()) << how;
+            if (how == Relocated)
+                ASSERT_TRUE(Relocate(probe, run));
+            else
+                ASSERT_TRUE(QFile::copy(probe, beside) && run(beside, how == Guarded ? QStringList{"--guarded"} : QStringList{}));
+            EXPECT_EQ(QFile::exists(mark), how == Beside) << how;
+            for (const QString& path : {mark, beside, temporary + "/qt.conf", temporary + "/imageformats/m.so"})
+                QFile::remove(path);
+        }
     }
     ::chmod(QFile::encodeName(temporary).constData(), 0700);
 }
