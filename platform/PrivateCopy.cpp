@@ -75,7 +75,7 @@ bool IsPrivateCopy(const QString& path, const QString& name)
     struct stat info {};
     return QFileInfo(path).fileName() == name && folderName.size() == name.size() + 7
            && folderName.startsWith(name + '-') && ::lstat(QFile::encodeName(folder).constData(), &info) == 0
-           && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 07777) == 0700;
+           && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
 
 void RemovePrivateCopy(const QString& path)

@@ -13,7 +13,7 @@ QString TemporaryFolder();
 QString CopyProgramPrivately(const QString& source, const QString& parent, const QString& name);
 
 // Whether `path` is a copy made as above: a file named `name` in a folder named after it that
-// belongs to this user and only this user may enter.
+// belongs to this user and nobody else may enter.
 bool IsPrivateCopy(const QString& path, const QString& name);
 
 // Removes such a copy and its folder when nothing else is in it.
