@@ -182,6 +182,12 @@ void ReadLine(QByteArrayView line, QString& section, QSettings::SettingsMap& val
         values.insert(section + '/' + QString::fromLatin1(value->name), UnescapeValue(value->value));
 }
 
+// An unchanged value keeps its line, unless the toolkit's own reader would take it for an object.
+bool KeepsAsWritten(QByteArrayView written, const QString& value)
+{
+    return UnescapeValue(written) == value && (!value.startsWith('@') || written.trimmed().startsWith("@@"));
+}
+
 QByteArray ValueText(QStringView name, const QVariant& value)
 {
     return name.toLatin1() + '=' + EscapeValue(value.toString());
@@ -238,7 +244,7 @@ public:
                     continue;
                 }
                 written_.insert(key);
-                block += UnescapeValue(value->value) == wanted->toString()
+                block += KeepsAsWritten(value->value, wanted->toString())
                              ? lines[i].whole.toByteArray()
                              : ValueText(QStringView(key).sliced(section.size() + 1), *wanted) + LineBreak(lines[i]);
             } else {

@@ -2,10 +2,12 @@
 #include "FuzzSupport.h"
 #include "GameSettings.h"
 #include "Profile.h"
+#include "ProfileLines.h"
 #include "ScoreTable.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QRegularExpression>
 
 namespace {
 
@@ -59,17 +61,28 @@ Stored LoadAndSave(const QString& path)
     return stored;
 }
 
-// Nothing in a saved file is a value that the toolkit's own reader, in an earlier build, would
-// turn into an object: a text that begins with "@" is written "@@".
+bool IsPlainName(QByteArrayView name)
+{
+    static const QRegularExpression plain("^[A-Za-z0-9_.-]+$");
+    return plain.match(QLatin1String(name)).hasMatch();
+}
+
+// Nothing the game saved is a value that the toolkit's own reader, in an earlier build, would turn
+// into an object: a text that begins with "@" is written "@@". Lines the game does not read, it
+// keeps as they were.
 bool NoObjectValues(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        const qsizetype equals = line.indexOf('=');
-        const QByteArray value = equals >= 0 ? line.mid(equals + 1) : QByteArray();
-        if (value.startsWith('@') && !value.startsWith("@@"))
+    const QByteArray bytes = file.readAll();
+    bool plainSection = false;
+    for (const ProfileLines::Line& line : ProfileLines::Split(bytes)) {
+        if (const auto header = ProfileLines::HeaderName(line.text))
+            plainSection = IsPlainName(*header);
+        const auto value = ProfileLines::AsValue(line.text);
+        const QByteArrayView text = value ? value->value.trimmed() : QByteArrayView();
+        if (plainSection && value && IsPlainName(value->name) && text.startsWith('@') && !text.startsWith("@@"))
             return false;
     }
     return true;
