@@ -73,7 +73,6 @@ TEST_F(InstallPackageTest, ExtractionCopiesTheEntryTakingTheLastStoredOfTwinsAnd
     EXPECT_EQ(FileBytes(out + "/Tilora"), program);
     EXPECT_EQ(FileBytes(out + "/e"), "");
     ::umask(umask);
-    // As cp and tar make them: 0755 and 0644 less the umask.
     const auto mode = [](const QString& path) { struct stat s {}; return ::stat(QFile::encodeName(path), &s) ? 0 : s.st_mode & 07777; };
     EXPECT_EQ(mode(out + "/Tilora"), 0750u);
     EXPECT_EQ(mode(out + "/same"), 0640u);

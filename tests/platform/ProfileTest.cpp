@@ -109,7 +109,7 @@ TEST(Profile, SavingKeepsEveryLineTheGameDoesNotOwn)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("Tilora.conf");
-    WriteFile(path, "; kept by hand\r\n[Settings]\r\nDimension=4\r\nodd name=1\r\nGrid = 1 ; mine\r\n\r\n"
+    WriteFile(path, "; kept by hand\r\n[Settings]\r\nDimension=4\r\nodd name=1\r\nGrid = 1 ; mine\r\nF=@Variant(x)\r\n\r\n"
                     "[Mine \xC3\xA9]\r\nx=1\r\n[Game]\r\nMoves=3\r\n");
     {
         Profile profile(path);
@@ -118,7 +118,7 @@ TEST(Profile, SavingKeepsEveryLineTheGameDoesNotOwn)
         profile.WriteProfileInt("Scores", "Moves0", 9);
         profile.DeleteSection("Game");
     }
-    EXPECT_EQ(ReadFile(path), "; kept by hand\r\n[Settings]\r\nDimension=5\r\nodd name=1\r\nGrid = 1 ; mine\r\n"
+    EXPECT_EQ(ReadFile(path), "; kept by hand\r\n[Settings]\r\nDimension=5\r\nodd name=1\r\nGrid = 1 ; mine\r\nF=@@Variant(x)\r\n"
                               "Sound=0\r\n\r\n[Mine \xC3\xA9]\r\nx=1\r\n[Scores]\r\nMoves0=9\r\n");
 }
 

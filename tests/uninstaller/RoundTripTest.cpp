@@ -13,9 +13,8 @@
 
 using S = ModalScript;
 
-// The real setup program's package installed through the wizard, the game played and closed in the
-// middle of a game, then everything removed by phase B: the user's own files come through byte for
-// byte, the lines they keep in the game's own settings file too.
+// The real setup program's package installed through the wizard, the game's options and scores
+// stored, then everything removed by phase B: the user's own files come through byte for byte.
 TEST(RoundTrip, InstallThenUninstallLeavesExactlyWhatWasThereBefore)
 {
     for (const QString path : {"Desktop/notes.txt", "data/applications/mine.desktop", "config/Other/o.conf", "tmp/t"}) {
