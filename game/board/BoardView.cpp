@@ -123,26 +123,15 @@ void BoardView::paintEvent(QPaintEvent* event)
     // Anything else that changed the board since the move ends the glide where it is.
     if (glideAfter_ && *glideAfter_ != session_.Current())
         StopGlide();
-    if (glideAfter_) {
-        PaintGlide(painter, event->region(), look);
-    } else {
-        const ShownBoard board = Shown();
-        PaintBoard(painter, event->rect(), board, shown_.Arranged(board, picture_, look));
-    }
-}
-
-void BoardView::PaintGlide(QPainter& painter, const QRegion& area, const BoardLook& look)
-{
     const ShownBoard shown = Shown();
+    if (!glideAfter_)
+        return board_.Paint(painter, event->rect(), shown, picture_, look);
+    // The cells the move changed stay empty under the gliding tiles.
     const Position base = WithGlidingCellsEmpty(*glideAfter_, glides_);
-    const ShownBoard board{base, std::nullopt, shown.Width, shown.Height, shown.Cursor,
-                           shown.PixelRatio};
-    const QImage& arranged = shown_.Arranged(board, picture_, look);
-    for (const QRect& rect : area)
-        PaintBoard(painter, rect, board, arranged);
-    const QImage& tiles = shown_.Tiles(picture_, board.N(), board.Width, board.Height,
-                                       board.PixelRatio);
-    PaintGlidingTiles(painter, board, tiles, glides_, glide_.currentValue().toReal());
+    const ShownBoard board{base, std::nullopt, shown.Width, shown.Height, shown.Cursor, shown.PixelRatio};
+    for (const QRect& rect : event->region())
+        board_.Paint(painter, rect, board, picture_, look);
+    board_.PaintGliding(painter, board, picture_, glides_, glide_.currentValue().toReal());
 }
 
 // Every press counts, however quickly it follows the last: a double click arrives here too.

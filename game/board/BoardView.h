@@ -53,7 +53,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void PaintGlide(QPainter& painter, const QRegion& area, const BoardLook& look);
     void UpdateGlide();
     void StopGlide();
 
@@ -61,7 +60,7 @@ private:
     const Picture& picture_;
     LookSource look_;
     QSize size_;
-    BoardPicture shown_;
+    BoardPicture board_;
     QVariantAnimation glide_;
     std::optional<Position> glideAfter_;
     std::vector<TileGlide> glides_;
