@@ -10,6 +10,7 @@ BUILD_TYPE ?= RelWithDebInfo
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev \
             libminizip-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev \
             desktop-file-utils libglib2.0-bin \
+            xvfb dbus-x11 at-spi2-core python3-pyatspi \
             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # Only `make fuzz` needs these: libFuzzer comes with clang's runtime.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev

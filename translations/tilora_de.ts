@@ -15,12 +15,62 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Tilora logo</source>
+        <translation>Tilora-Logo</translation>
+    </message>
+    <message>
+        <source>Four tiles of a mountain picture at sunset, one of them out of place, above the name Tilora</source>
+        <translation>Vier Teile eines Bergbildes bei Sonnenuntergang, eines davon nicht an seinem Platz, über dem Namen Tilora</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundWindow</name>
     <message>
         <source>Corvanne Installer</source>
         <translation>Corvanne-Installationsprogramm</translation>
+    </message>
+</context>
+<context>
+    <name>BoardReading</name>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Tile of row %1, column %2</source>
+        <translation>Teil aus Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>%1, in place</source>
+        <translation>%1, am richtigen Platz</translation>
+    </message>
+    <message>
+        <source>%1, hint</source>
+        <translation>%1, Tipp</translation>
+    </message>
+    <message>
+        <source>Arrow keys slide a tile into the empty cell.</source>
+        <translation>Die Pfeiltasten schieben ein Teil in das leere Feld.</translation>
+    </message>
+    <message>
+        <source>Arrow keys move, Space or Return picks up a tile and swaps it with the next one pressed.</source>
+        <translation>Die Pfeiltasten bewegen, Leertaste oder Eingabetaste nimmt ein Teil auf und tauscht es mit dem nächsten gewählten.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>Puzzle board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
     </message>
 </context>
 <context>
@@ -264,6 +314,10 @@
         <source>Grid</source>
         <translation>Gitter</translation>
     </message>
+    <message>
+        <source>More toolbar buttons</source>
+        <translation>Weitere Schaltflächen</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -494,6 +548,37 @@ ist kein Programm zugeordnet.</translation>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
+    <message>
+        <source>Preview picture</source>
+        <translation>Vorschaubild</translation>
+    </message>
+    <message>
+        <source>Previous picture</source>
+        <translation>Vorheriges Bild</translation>
+    </message>
+    <message>
+        <source>Next picture</source>
+        <translation>Nächstes Bild</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Kein Bild</translation>
+    </message>
+    <message>
+        <source>%1, picture %2 of %3</source>
+        <translation>%1, Bild %2 von %3</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>Setup picture</source>
+        <translation>Bild der Installation</translation>
+    </message>
+    <message>
+        <source>A computer, a disc and floppy disks, each showing tiles of a picture</source>
+        <translation>Ein Computer, eine CD und Disketten, jeweils mit Teilen eines Bildes</translation>
+    </message>
 </context>
 <context>
     <name>PicturePreview</name>
@@ -590,6 +675,14 @@ ist kein Programm zugeordnet.</translation>
         <source>Are you sure?</source>
         <translation>Sind Sie sicher?</translation>
     </message>
+    <message>
+        <source>Tile swap scores</source>
+        <translation>Bestenliste Teiletausch</translation>
+    </message>
+    <message>
+        <source>Slider scores</source>
+        <translation>Bestenliste Schiebepuzzle</translation>
+    </message>
 </context>
 <context>
     <name>SetupFrame</name>
@@ -640,12 +733,24 @@ ist kein Programm zugeordnet.</translation>
         <source>Invalid folder.</source>
         <translation>Ungültiger Ordner.</translation>
     </message>
+    <message>
+        <source>Another user can change what is in %1, so Tilora would not be safe there. Please choose a folder of your own.</source>
+        <translation>Ein anderer Benutzer kann den Inhalt von %1 ändern, daher wäre Tilora dort nicht sicher. Bitte wählen Sie einen eigenen Ordner.</translation>
+    </message>
 </context>
 <context>
     <name>SolutionWindow</name>
     <message>
         <source>Solution</source>
         <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>The whole picture as it looks with every tile in place</source>
+        <translation>Das ganze Bild, wie es mit allen Teilen am richtigen Platz aussieht</translation>
+    </message>
+    <message>
+        <source>Solved picture</source>
+        <translation>Gelöstes Bild</translation>
     </message>
 </context>
 <context>

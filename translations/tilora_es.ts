@@ -15,12 +15,62 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Tilora logo</source>
+        <translation>Logotipo de Tilora</translation>
+    </message>
+    <message>
+        <source>Four tiles of a mountain picture at sunset, one of them out of place, above the name Tilora</source>
+        <translation>Cuatro piezas de una imagen de montaña al atardecer, una de ellas fuera de su sitio, sobre el nombre Tilora</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundWindow</name>
     <message>
         <source>Corvanne Installer</source>
         <translation>Instalador de Corvanne</translation>
+    </message>
+</context>
+<context>
+    <name>BoardReading</name>
+    <message>
+        <source>Empty</source>
+        <translation>Vacía</translation>
+    </message>
+    <message>
+        <source>Tile of row %1, column %2</source>
+        <translation>Pieza de la fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>%1, in place</source>
+        <translation>%1, en su sitio</translation>
+    </message>
+    <message>
+        <source>%1, hint</source>
+        <translation>%1, pista</translation>
+    </message>
+    <message>
+        <source>Arrow keys slide a tile into the empty cell.</source>
+        <translation>Las teclas de flecha deslizan una pieza a la casilla vacía.</translation>
+    </message>
+    <message>
+        <source>Arrow keys move, Space or Return picks up a tile and swaps it with the next one pressed.</source>
+        <translation>Las teclas de flecha mueven; Espacio o Intro toma una pieza y la intercambia con la siguiente que se pulse.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>Puzzle board</source>
+        <translation>Tablero del puzle</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
     </message>
 </context>
 <context>
@@ -264,6 +314,10 @@
         <source>Grid</source>
         <translation>Cuadrícula</translation>
     </message>
+    <message>
+        <source>More toolbar buttons</source>
+        <translation>Más botones de la barra de herramientas</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -494,6 +548,37 @@ con la extensión de archivo indicada.</translation>
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
+    <message>
+        <source>Preview picture</source>
+        <translation>Imagen de vista previa</translation>
+    </message>
+    <message>
+        <source>Previous picture</source>
+        <translation>Imagen anterior</translation>
+    </message>
+    <message>
+        <source>Next picture</source>
+        <translation>Imagen siguiente</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Ninguna imagen</translation>
+    </message>
+    <message>
+        <source>%1, picture %2 of %3</source>
+        <translation>%1, imagen %2 de %3</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>Setup picture</source>
+        <translation>Imagen de la instalación</translation>
+    </message>
+    <message>
+        <source>A computer, a disc and floppy disks, each showing tiles of a picture</source>
+        <translation>Un ordenador, un disco y disquetes, cada uno con piezas de una imagen</translation>
+    </message>
 </context>
 <context>
     <name>PicturePreview</name>
@@ -590,6 +675,14 @@ con la extensión de archivo indicada.</translation>
         <source>Are you sure?</source>
         <translation>¿Está seguro?</translation>
     </message>
+    <message>
+        <source>Tile swap scores</source>
+        <translation>Puntuaciones de intercambio de piezas</translation>
+    </message>
+    <message>
+        <source>Slider scores</source>
+        <translation>Puntuaciones del puzle deslizante</translation>
+    </message>
 </context>
 <context>
     <name>SetupFrame</name>
@@ -640,12 +733,24 @@ con la extensión de archivo indicada.</translation>
         <source>Invalid folder.</source>
         <translation>Carpeta no válida.</translation>
     </message>
+    <message>
+        <source>Another user can change what is in %1, so Tilora would not be safe there. Please choose a folder of your own.</source>
+        <translation>Otro usuario puede cambiar el contenido de %1, así que Tilora no estaría seguro allí. Elija una carpeta propia.</translation>
+    </message>
 </context>
 <context>
     <name>SolutionWindow</name>
     <message>
         <source>Solution</source>
         <translation>Solución</translation>
+    </message>
+    <message>
+        <source>The whole picture as it looks with every tile in place</source>
+        <translation>La imagen completa tal como se ve con cada pieza en su sitio</translation>
+    </message>
+    <message>
+        <source>Solved picture</source>
+        <translation>Imagen resuelta</translation>
     </message>
 </context>
 <context>

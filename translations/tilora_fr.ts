@@ -15,12 +15,62 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Tilora logo</source>
+        <translation>Logo de Tilora</translation>
+    </message>
+    <message>
+        <source>Four tiles of a mountain picture at sunset, one of them out of place, above the name Tilora</source>
+        <translation>Quatre pièces d’une image de montagne au coucher du soleil, dont une mal placée, au-dessus du nom Tilora</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundWindow</name>
     <message>
         <source>Corvanne Installer</source>
         <translation>Programme d’installation Corvanne</translation>
+    </message>
+</context>
+<context>
+    <name>BoardReading</name>
+    <message>
+        <source>Empty</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Tile of row %1, column %2</source>
+        <translation>Pièce de la ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>%1, in place</source>
+        <translation>%1, bien placée</translation>
+    </message>
+    <message>
+        <source>%1, hint</source>
+        <translation>%1, indice</translation>
+    </message>
+    <message>
+        <source>Arrow keys slide a tile into the empty cell.</source>
+        <translation>Les touches fléchées font glisser une pièce dans la case vide.</translation>
+    </message>
+    <message>
+        <source>Arrow keys move, Space or Return picks up a tile and swaps it with the next one pressed.</source>
+        <translation>Les touches fléchées déplacent, Espace ou Entrée prend une pièce et l’échange avec la suivante choisie.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>Puzzle board</source>
+        <translation>Plateau du puzzle</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
     </message>
 </context>
 <context>
@@ -264,6 +314,10 @@
         <source>Grid</source>
         <translation>Grille</translation>
     </message>
+    <message>
+        <source>More toolbar buttons</source>
+        <translation>Autres boutons de la barre d’outils</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -494,6 +548,37 @@ with the given filename extension.</source>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
+    <message>
+        <source>Preview picture</source>
+        <translation>Image d’aperçu</translation>
+    </message>
+    <message>
+        <source>Previous picture</source>
+        <translation>Image précédente</translation>
+    </message>
+    <message>
+        <source>Next picture</source>
+        <translation>Image suivante</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Aucune image</translation>
+    </message>
+    <message>
+        <source>%1, picture %2 of %3</source>
+        <translation>%1, image %2 sur %3</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>Setup picture</source>
+        <translation>Image de l’installation</translation>
+    </message>
+    <message>
+        <source>A computer, a disc and floppy disks, each showing tiles of a picture</source>
+        <translation>Un ordinateur, un disque et des disquettes, chacun montrant des pièces d’une image</translation>
+    </message>
 </context>
 <context>
     <name>PicturePreview</name>
@@ -590,6 +675,14 @@ with the given filename extension.</source>
         <source>Are you sure?</source>
         <translation>Êtes-vous sûr&#xa0;?</translation>
     </message>
+    <message>
+        <source>Tile swap scores</source>
+        <translation>Meilleurs scores de l’échange de pièces</translation>
+    </message>
+    <message>
+        <source>Slider scores</source>
+        <translation>Meilleurs scores du taquin</translation>
+    </message>
 </context>
 <context>
     <name>SetupFrame</name>
@@ -640,12 +733,24 @@ with the given filename extension.</source>
         <source>Invalid folder.</source>
         <translation>Dossier non valide.</translation>
     </message>
+    <message>
+        <source>Another user can change what is in %1, so Tilora would not be safe there. Please choose a folder of your own.</source>
+        <translation>Un autre utilisateur peut modifier le contenu de %1&#xa0;; Tilora n’y serait donc pas en sécurité. Veuillez choisir un dossier qui vous appartient.</translation>
+    </message>
 </context>
 <context>
     <name>SolutionWindow</name>
     <message>
         <source>Solution</source>
         <translation>Solution</translation>
+    </message>
+    <message>
+        <source>The whole picture as it looks with every tile in place</source>
+        <translation>L’image entière, telle qu’elle apparaît avec chaque pièce à sa place</translation>
+    </message>
+    <message>
+        <source>Solved picture</source>
+        <translation>Image résolue</translation>
     </message>
 </context>
 <context>
