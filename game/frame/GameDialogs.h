@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureSource.h"
+
 #include <QString>
 #include <functional>
 
@@ -25,9 +27,7 @@ QWidget* OpenSolutionWindow(QWidget* parent, const Picture& picture, int natural
 // What the open-picture dialog reports; an empty FileTitle means nothing was chosen.
 struct ChosenPicture {
     QString FileTitle;
-    QString PathName;
-    int PictureNumber = 0;
-    int PictureCount = 0;
+    PictureSource Source;
 };
 // The dialog opens in startFolder (the picture folder) when that folder exists.
 ChosenPicture AskForPicture(QWidget* parent, const QString& startFolder);

@@ -5,7 +5,7 @@
 #include "GameMenus.h"
 #include "GameHint.h"
 #include "GameStatusBar.h"
-#include "PictureExtensions.h"
+#include "PictureKinds.h"
 #include "HintFlash.h"
 #include "Profile.h"
 #include "SavedGameStore.h"
@@ -27,17 +27,13 @@ QString RunningProgramFolder()
     return folder;
 }
 
-// The one local picture file or archive a drag carries, by its extension; empty for anything else.
+// The one local picture file or archive a drag carries, by its kind; empty for anything else.
 QString DroppedPicture(const QMimeData* data)
 {
     if (data == nullptr || data->urls().size() != 1 || !data->urls().front().isLocalFile())
         return QString();
     const QString path = data->urls().front().toLocalFile();
-    for (const QString& pattern : PictureAndArchivePatterns()) {
-        if (path.endsWith(pattern.mid(1), Qt::CaseInsensitive))
-            return path;
-    }
-    return QString();
+    return PictureKind(path) != PictureFileKind::None ? path : QString();
 }
 
 } // namespace
@@ -343,5 +339,5 @@ void MainFrame::dropEvent(QDropEvent* event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    OpenPicture(path, 1, 0);
+    OpenPicture(PictureSource::ForPath(path));
 }

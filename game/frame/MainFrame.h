@@ -104,7 +104,7 @@ private:
     // Commands
     void OnFromThisZip();
     void OnOpen();
-    void OpenPicture(const QString& path, int pictureNumber, int pictureCount);
+    void OpenPicture(const PictureSource& source);
 
     std::unique_ptr<Profile> ownProfile_;
     Profile* profile_ = nullptr;

@@ -108,13 +108,13 @@ void MainFrame::OnOpen()
     const ChosenPicture chosen = AskForPicture(this, settings_.Folder);
     if (chosen.FileTitle.isEmpty())
         return;
-    OpenPicture(chosen.PathName, chosen.PictureNumber, chosen.PictureCount);
+    OpenPicture(chosen.Source);
 }
 
-void MainFrame::OpenPicture(const QString& path, int pictureNumber, int pictureCount)
+void MainFrame::OpenPicture(const PictureSource& source)
 {
-    puzzle_.Choose(path, pictureNumber, pictureCount);
-    settings_.Folder = FolderOf(path);
+    puzzle_.Choose(source);
+    settings_.Folder = FolderOf(source.Path);
     NewPuzzle(false, StartRoute::Open);
 }
 
