@@ -22,8 +22,9 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
+        // A manually timed run reports the processor time it measured itself as its time.
         for (const Run& run : runs)
-            times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            times_[run.benchmark_name()] = run.run_name.time_type == "manual_time" ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
     }
 
     void PrintRatios() const
