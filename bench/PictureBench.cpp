@@ -9,7 +9,6 @@
 #include "GamePeakMemory.h"
 #include "Picture.h"
 #include "PictureFinder.h"
-#include "RandomSource.h"
 #include "RatioReporter.h"
 #include "TestArchives.h"
 #include "TestPictures.h"
@@ -174,7 +173,7 @@ ZipPictureArchive& ArchiveOpen(int pictures)
     static std::map<int, std::unique_ptr<ZipPictureArchive>> archives;
     std::unique_ptr<ZipPictureArchive>& archive = archives[pictures];
     if (!archive) {
-        archive = std::make_unique<ZipPictureArchive>(ProcessRandom());
+        archive = std::make_unique<ZipPictureArchive>();
         archive->Open(ArchiveOf(pictures, Data().filePath(QString::asprintf("steps%d.zip", pictures))));
     }
     return *archive;
@@ -232,7 +231,7 @@ void BM_NewFolderScan(benchmark::State& state)
 {
     const QString folder = PictureFolder();
     for (auto _ : state) {
-        PictureFinder finder(ProcessRandom());
+        PictureFinder finder;
         finder.SetRoot(folder);
         finder.ClearFiles();
         for (const char* pattern : {"*.bmp", "*.gif", "*.jpg", "*.jpeg", "*.zip"})

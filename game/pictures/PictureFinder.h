@@ -14,8 +14,9 @@ struct PictureFileEntry {
 // and picks one at random, avoiding the picture on show. Lives for one new puzzle.
 class PictureFinder {
 public:
-    // Its archive reader reseeds random; the pick draws from it.
-    explicit PictureFinder(RandomSource& random);
+    // Its archive reader reseeds random (by default the process's generator); the pick draws
+    // from it.
+    explicit PictureFinder(RandomSource& random = ProcessRandom());
 
     static QString NormalisePath(const QString& folder);
 

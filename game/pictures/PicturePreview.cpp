@@ -2,7 +2,6 @@
 
 #include "PictureKinds.h"
 #include "PictureLoading.h"
-#include "RandomSource.h"
 
 #include <QFileInfo>
 
@@ -17,7 +16,6 @@ QString FollowSymbolicLink(const QString& path)
 
 PicturePreview::PicturePreview(MessageSink showMessage)
     : showMessage_(std::move(showMessage))
-    , archive_(ProcessRandom())
 {
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PictureDecoder.h"
+#include "RandomSource.h"
 
 #include <QString>
 #include <cstdint>
@@ -8,7 +9,6 @@
 #include <memory>
 
 class Picture;
-class RandomSource;
 
 // Reads the picture members of one ZIP archive, numbered from 1 in central-directory order.
 // A member is a picture when its name has a picture kind's extension (any case) and its first 58
@@ -18,8 +18,9 @@ public:
     // Members declared larger than this are refused by Extract: the bound of every picture file.
     static constexpr std::uint32_t MaxMemberSize = std::uint32_t(PictureDecoder::MaxPictureBytes);
 
-    // Reseeds random from the clock, then draws the number of its temporary file's name.
-    explicit ZipPictureArchive(RandomSource& random);
+    // Reseeds random (by default the process's generator) from the clock, then draws the number
+    // of its temporary file's name.
+    explicit ZipPictureArchive(RandomSource& random = ProcessRandom());
     ~ZipPictureArchive();  // Close
     ZipPictureArchive(const ZipPictureArchive&) = delete;
     ZipPictureArchive& operator=(const ZipPictureArchive&) = delete;

@@ -1,7 +1,6 @@
 // The archive reader over any file: open, count, step both ways, extract each picture, close.
 #include "FuzzSupport.h"
 #include "Picture.h"
-#include "RandomSource.h"
 #include "ZipPictureArchive.h"
 
 #include <QFile>
@@ -61,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static const QString path = Fuzz::ScratchFolder() + "/input.zip";
     FUZZ_CHECK(Fuzz::WriteFile(path, data, size));
-    ZipPictureArchive archive(ProcessRandom());
+    ZipPictureArchive archive;
     const bool opened = archive.Open(path);
     const int count = archive.GetCount();
     FUZZ_CHECK(count == -1 || (opened && count >= 1));

@@ -1,5 +1,4 @@
 #include "PictureFinder.h"
-#include "RandomSource.h"
 #include "TestArchives.h"
 #include "TestPictures.h"
 
@@ -82,7 +81,7 @@ TEST(PictureFinderNormaliseTest, TrailingSeparatorsGoOnlyAtTheEnd)
 
 TEST_F(PictureFinderTest, ListsEachPatternIgnoringCaseWithArchivesThatHoldPictures)
 {
-    PictureFinder finder(ProcessRandom());
+    PictureFinder finder;
     finder.SetRoot(Folder() + "/ ");
     EXPECT_EQ(finder.Root(), Folder());
     finder.ClearFiles();
@@ -112,7 +111,7 @@ TEST_F(PictureFinderTest, FoldersThatCannotBeListedGiveNothingAndSaySo)
 {
     for (const QString& root : {QString(), QString("  "), Folder("missing"), Folder("a.bmp")}) {
         SCOPED_TRACE(root.toStdString());
-        PictureFinder finder(ProcessRandom());
+        PictureFinder finder;
         finder.SetRoot(root);
         finder.ClearFiles();
         for (const char* pattern : {"*.bmp", "*.gif", "*.jpg", "*.jpeg", "*.zip"})
@@ -129,7 +128,7 @@ TEST(PictureFinderRootTest, TheRootFolderGetsOneSeparator)
         expected << "/" + name;
     if (expected.isEmpty())
         GTEST_SKIP() << "the root folder holds no file to list";
-    PictureFinder finder(ProcessRandom());
+    PictureFinder finder;
     finder.SetRoot("/");
     finder.AddFiles("*");
     QStringList listed;
@@ -140,7 +139,7 @@ TEST(PictureFinderRootTest, TheRootFolderGetsOneSeparator)
 
 TEST_F(PictureFinderTest, PickAvoidsThePictureOnShow)
 {
-    PictureFinder finder(ProcessRandom());
+    PictureFinder finder;
     finder.SetRoot(Folder());
     finder.AddFiles("*.gif");
     ASSERT_EQ(finder.Files().size(), 1u);
@@ -149,7 +148,7 @@ TEST_F(PictureFinderTest, PickAvoidsThePictureOnShow)
     EXPECT_EQ(finder.PickRandom(Folder("elsewhere.bmp")), only);
 
     for (int files : {2, 3}) {
-        PictureFinder several(ProcessRandom());
+        PictureFinder several;
         several.SetRoot(Folder());
         several.AddFiles(files == 2 ? "*.jpeg" : "*.bmp");
         ASSERT_EQ(int(several.Files().size()), files);
