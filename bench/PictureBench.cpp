@@ -257,7 +257,7 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios();
     benchmark::Shutdown();
-    PrintGamePeakMemory(TwelveMegapixelJpeg(), Screen, 1.5);
+    PrintGamePeakMemory(TwelveMegapixelJpeg(), Screen, 1.3);
     // A PNG has no scaled decoding: decoded whole once, then scaled once.
     PrintGamePeakMemory(TwelveMegapixelPicture("PNG", -1), Screen, 2.5);
     return 0;

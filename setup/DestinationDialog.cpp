@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -24,13 +25,13 @@ DestinationDialog::DestinationDialog(QWidget* owner, FolderPicker picker)
             QStringLiteral("To install to a different folder either click Browse and select your desired folder "
                            "or type in its location in the box."),
             QRect(116, 50, 241, 20));
-    AddGroupBox(*this, du, QStringLiteral("&Destination Folder"), QRect(117, 119, 235, 37));
+    QGroupBox* box = AddGroupBox(*this, du, QStringLiteral("&Destination Folder"), QRect(117, 119, 235, 37));
 
-    edit_ = new QLineEdit(this);
+    edit_ = new QLineEdit(box);
     edit_->setObjectName(QStringLiteral("folderEdit"));
-    edit_->setGeometry(du.Rect(123, 133, 185, 14));
+    edit_->setGeometry(PageRect(*box, du, QRect(123, 133, 185, 14)));
     edit_->setText(QDir::toNativeSeparators(Destination::DefaultFolder()));
-    QPushButton* browse = AddButton(*this, du, QStringLiteral("Browse"), QRect(311, 133, 35, 14));
+    QPushButton* browse = AddButton(*box, du, QStringLiteral("Browse"), QRect(311, 133, 35, 14));
     browse->setObjectName(QStringLiteral("browseButton"));
     QPushButton* next = AddButton(*this, du, QStringLiteral("&Next >"), QRect(249, 191, 50, 14));
     next->setObjectName(QStringLiteral("nextButton"));

@@ -8,6 +8,7 @@ HintFlow::HintFlow(GameSession& session, BoardView& board, std::uint64_t nodeBud
     : QObject(&board), session_(session), board_(board), flash_(new HintFlash(&board)),
       runner_(nodeBudget)
 {
+    connect(flash_, &HintFlash::CellsChanged, &board, &BoardView::TellScreenReaders);
 }
 
 HintFlow::~HintFlow()

@@ -1,11 +1,14 @@
+#include "AccessibleControls.h"
 #include "DesktopFileCheck.h"
 #include "Destination.h"
 #include "DestinationDialog.h"
+#include "FinishDialog.h"
 #include "InstallPackage.h"
 #include "ModalScript.h"
 #include "PackageFiles.h"
 #include "SetupMessages.h"
 #include "SetupApp.h"
+#include "WelcomePage.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -213,6 +216,23 @@ TEST_F(SetupWizardTest, DestinationPageStaysOnAFolderItCannotUse)
     }});
     EXPECT_EQ(page.exec(), QDialog::Accepted);
     EXPECT_EQ(page.Folder(), dir_.path());
+}
+
+TEST(SetupPages, EveryControlIsNamedAndAltDTakesTheKeyboardToTheFolder)
+{
+    DestinationDialog destination(nullptr, {});
+    FinishDialog finish(nullptr);
+    const std::unique_ptr<QDialog> welcome = MakeWelcomePage(nullptr);
+    for (const QDialog* page : {welcome.get(), static_cast<QDialog*>(&destination), static_cast<QDialog*>(&finish)})
+        EXPECT_EQ(UnnamedControls(*page), QStringList()) << page->windowTitle().toStdString();
+
+    destination.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&destination));
+    destination.findChild<QPushButton*>("nextButton")->setFocus();
+    QTest::keyClick(&destination, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), destination.findChild<QLineEdit*>("folderEdit"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name),
+              "Destination Folder");
 }
 
 TEST(Destination, TypedFoldersBecomeAbsoluteAndCleanWithoutMovingTheCurrentFolder)
