@@ -2,6 +2,7 @@
 
 #include "DesktopEntry.h"
 #include "Destination.h"
+#include "FolderTrust.h"
 #include "PageLayout.h"
 #include "SetupMessages.h"
 
@@ -74,15 +75,27 @@ void DestinationDialog::Next()
         SetupMessages::ShowPlain(this, SetupMessages::CannotCarry(folder));
         return;
     }
+    // The menu entries will run what is in the folder: nobody else may be able to change it.
+    if (RefusedAsForeign(folder))
+        return;
     if (!Destination::IsFolder(folder)) {
         if (!SetupMessages::Ask(this, QStringLiteral("Create Folder"), QStringLiteral("Folder does not exist, create it?")))
             return;
-        // One level only: a mistyped parent is better caught than silently made.
-        if (!QDir().mkdir(folder) || !Destination::IsFolder(folder)) {
+        if (!QDir().mkpath(folder) || !Destination::IsFolder(folder)) {
             SetupMessages::ShowPlain(this, SetupMessages::CannotCreate(folder));
             return;
         }
+        if (RefusedAsForeign(folder))  // made meanwhile by someone else
+            return;
     }
     folder_ = folder;
     accept();
+}
+
+bool DestinationDialog::RefusedAsForeign(const QString& folder)
+{
+    const QString foreign = FolderTrust::FirstForeignFolder(folder);
+    if (!foreign.isEmpty())
+        SetupMessages::ShowPlain(this, SetupMessages::NotYourOwn(foreign));
+    return !foreign.isEmpty();
 }
