@@ -541,10 +541,6 @@ ist kein Programm zugeordnet.</translation>
 <context>
     <name>OpenPictureDialog</name>
     <message>
-        <source>Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)</source>
-        <translation>Unterstützte Dateien (*.BMP;*.GIF;*.JPG;*.ZIP)</translation>
-    </message>
-    <message>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
@@ -567,6 +563,10 @@ ist kein Programm zugeordnet.</translation>
     <message>
         <source>%1, picture %2 of %3</source>
         <translation>%1, Bild %2 von %3</translation>
+    </message>
+    <message>
+        <source>Supported files (%1)</source>
+        <translation>Unterstützte Dateien (%1)</translation>
     </message>
 </context>
 <context>

@@ -541,10 +541,6 @@ con la extensión de archivo indicada.</translation>
 <context>
     <name>OpenPictureDialog</name>
     <message>
-        <source>Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)</source>
-        <translation>Archivos compatibles (*.BMP;*.GIF;*.JPG;*.ZIP)</translation>
-    </message>
-    <message>
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
@@ -567,6 +563,10 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>%1, picture %2 of %3</source>
         <translation>%1, imagen %2 de %3</translation>
+    </message>
+    <message>
+        <source>Supported files (%1)</source>
+        <translation>Archivos compatibles (%1)</translation>
     </message>
 </context>
 <context>

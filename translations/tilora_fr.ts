@@ -541,10 +541,6 @@ with the given filename extension.</source>
 <context>
     <name>OpenPictureDialog</name>
     <message>
-        <source>Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)</source>
-        <translation>Fichiers pris en charge (*.BMP;*.GIF;*.JPG;*.ZIP)</translation>
-    </message>
-    <message>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
@@ -567,6 +563,10 @@ with the given filename extension.</source>
     <message>
         <source>%1, picture %2 of %3</source>
         <translation>%1, image %2 sur %3</translation>
+    </message>
+    <message>
+        <source>Supported files (%1)</source>
+        <translation>Fichiers pris en charge (%1)</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,7 @@ MainFrame::MainFrame(MainFrameOptions options)
     FixFrameToItsContents(*this);
     hints_ = new HintFlow(session_, *view_, options.HintNodeBudget);
     // The first picture of an archive, as the open-picture dialog starts with.
-    new PictureDrop(this, [this](const QString& path) { routes_->Open(path, 1, 0); });
+    new PictureDrop(this, [this](const QString& path) { routes_->Open(PictureSource::ForPath(path)); });
 
     BuildCommands();
     menus_ = new GameMenus(this, commands_);

@@ -55,10 +55,10 @@ bool PuzzleRoutes::Resume(KeptGame& kept)
     return true;
 }
 
-void PuzzleRoutes::Open(const QString& path, int pictureNumber, int pictureCount)
+void PuzzleRoutes::Open(const PictureSource& source)
 {
-    puzzle_.Choose(path, pictureNumber, pictureCount);
-    settings_.Folder = FolderOf(path);
+    puzzle_.Choose(source);
+    settings_.Folder = FolderOf(source.Path);
     Start(false, StartRoute::Open);
 }
 
