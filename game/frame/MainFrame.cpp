@@ -46,8 +46,7 @@ MainFrame::MainFrame(MainFrameOptions options)
     : sounds_(std::move(options.Sounds)),
       session_(options.Clock ? *options.Clock : systemClock_, random_),
       puzzle_(random_),
-      commands_(this),
-      hints_(options.HintNodeBudget)
+      commands_(this)
 {
     if (options.SharedProfile == nullptr)
         ownProfile_ = std::make_unique<Profile>();
@@ -263,8 +262,6 @@ void MainFrame::OnSlideHint(std::uint64_t request, const SlideHint& hint)
     // A move since the request has made the answer stale; the position says so as well.
     if (request != hintRequest_ || hintFor_ != session_.Current())
         return;
-    if (hint.status == HintStatus::OutOfBudget)
-        return statusBar_->SetHint(QStringLiteral("no hint yet"));
     ShowHint(HintCells(hint, session_.Current().N()), QString());
 }
 
