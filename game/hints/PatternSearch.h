@@ -1,10 +1,9 @@
 #pragma once
 
-#include "PatternTables.h"
+#include "PatternLookup.h"
 #include "SlideHint.h"
 
-// The first move of a shortest solution of a 4 x 4 slider position, by IDA* over `tables`.
-// Other sizes are Invalid.
-// The bound is the largest of each partition's sums, for the position and its mirror image.
-SlideHint SearchShortest4x4(const HintPosition& position, const std::vector<const PatternTables*>& tables,
-                            const ShortestSearch& search = {});
+// The first move of a shortest solution of a 4 x 4 slider position, by IDA* over `tables`: the
+// bound is the larger of the groups' sums for the position and for its mirror image. Other sizes
+// are Invalid.
+SlideHint SearchShortest4x4(const HintPosition& position, const PatternLookup& tables, const ShortestSearch& search = {});

@@ -269,12 +269,12 @@ SlideHint FindShortestSlide(const HintPosition& position, const ShortestSearch& 
         if (quick.status != HintStatus::OutOfBudget)
             return quick;
     }
-    const PatternTables* tables = ShortestTables::Wait(search.stop);
+    const PatternLookup* tables = ShortestTables::Wait(search.stop);
     if (tables == nullptr) {
         hint.status = HintStatus::Cancelled;
         return hint;
     }
-    return SearchShortest4x4(position, {tables}, search);
+    return SearchShortest4x4(position, *tables, search);
 }
 
 int ShortestLength(const HintPosition& position, std::stop_token stop)

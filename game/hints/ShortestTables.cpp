@@ -24,7 +24,7 @@ public:
             worker_ = std::jthread([this](std::stop_token stop) { Make(stop); });
     }
 
-    const PatternTables* Wait(std::stop_token stop)
+    const PatternLookup* Wait(std::stop_token stop)
     {
         Prepare();
         std::unique_lock lock(mutex_);
@@ -32,7 +32,7 @@ public:
         return tables_ ? &*tables_ : nullptr;
     }
 
-    const PatternTables* IfReady()
+    const PatternLookup* IfReady()
     {
         const std::lock_guard lock(mutex_);
         return tables_ ? &*tables_ : nullptr;
@@ -41,7 +41,7 @@ public:
 private:
     void Make(const std::stop_token& stop)
     {
-        std::optional<PatternTables> made = LoadOrBuild(store_, stop);
+        std::optional<PatternLookup> made = LoadOrBuild(store_, stop);
         if (!made)
             return;
         const std::lock_guard lock(mutex_);
@@ -52,7 +52,7 @@ private:
     std::mutex mutex_;
     std::condition_variable_any ready_;
     TableStore store_;  // fixed once the worker has started
-    std::optional<PatternTables> tables_;  // never changes once set, so callers may keep a pointer
+    std::optional<PatternLookup> tables_;  // never changes once set, so callers may keep a pointer
     std::jthread worker_;  // last: stopped and joined before the rest goes
 };
 
@@ -64,17 +64,20 @@ Keeper& TheKeeper()
 
 } // namespace
 
-std::optional<PatternTables> LoadOrBuild(const TableStore& store, std::stop_token stop,
+std::optional<PatternLookup> LoadOrBuild(const TableStore& store, std::stop_token stop,
                                          const PatternTables::Partition& groups)
 {
     if (store.load)
         if (const std::optional<std::vector<std::uint8_t>> kept = store.load())
-            if (std::optional<PatternTables> tables = PatternTables::FromBytes(*kept, groups))
-                return tables;
-    std::optional<PatternTables> built = PatternTables::Build(std::move(stop), groups);
-    if (built && store.save)
+            if (const std::optional<PatternTables> tables = PatternTables::FromBytes(*kept, groups))
+                if (std::optional<PatternLookup> lookup = PatternLookup::From(*tables))
+                    return lookup;
+    const std::optional<PatternTables> built = PatternTables::Build(std::move(stop), groups);
+    if (!built)
+        return std::nullopt;
+    if (store.save)
         store.save(built->ToBytes());
-    return built;
+    return PatternLookup::From(*built);
 }
 
 namespace ShortestTables {
@@ -89,12 +92,12 @@ void Prepare()
     TheKeeper().Prepare();
 }
 
-const PatternTables* Wait(std::stop_token stop)
+const PatternLookup* Wait(std::stop_token stop)
 {
     return TheKeeper().Wait(std::move(stop));
 }
 
-const PatternTables* IfReady()
+const PatternLookup* IfReady()
 {
     return TheKeeper().IfReady();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PatternTables.h"
+#include "PatternLookup.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,7 +17,7 @@ struct TableStore {
 
 // The tables from `store` when it holds whole ones of `groups`; else built and given to the store.
 // Empty only when stopped first.
-std::optional<PatternTables> LoadOrBuild(const TableStore& store, std::stop_token stop = {},
+std::optional<PatternLookup> LoadOrBuild(const TableStore& store, std::stop_token stop = {},
                                          const PatternTables::Partition& groups = PatternTables::Groups663());
 
 // The 4 x 4 tables of this process, made once: read from the store, or, when it has none that are
@@ -30,8 +30,8 @@ void UseStore(TableStore store);
 // Starts reading or building the tables unless that has begun; returns at once.
 void Prepare();
 // Prepares the tables and waits until they are ready; nullptr when `stop` is requested first.
-const PatternTables* Wait(std::stop_token stop = {});
+const PatternLookup* Wait(std::stop_token stop = {});
 // The tables when they are ready, else nullptr; never waits.
-const PatternTables* IfReady();
+const PatternLookup* IfReady();
 
 } // namespace ShortestTables

@@ -118,14 +118,13 @@ TEST(ShortestTables, ADamagedFileIsBuiltAgainAndReplaced)
     QTemporaryDir folder;
     const QString path = folder.path() + "/cache/Tilora/tables.bin";
     const TableStore store = TableFileStore(path);
-    const std::optional<PatternTables> built = LoadOrBuild(store, {}, Small);
-    ASSERT_TRUE(built);
+    ASSERT_TRUE(LoadOrBuild(store, {}, Small));
     const std::vector<std::uint8_t> whole = ReadAll(path);
-    EXPECT_EQ(whole, built->ToBytes());
+    EXPECT_TRUE(PatternTables::FromBytes(whole, Small));
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    file.seek(whole.size() / 2);
+    file.seek(static_cast<qint64>(whole.size() / 2));
     file.write("damage");
     file.close();
     std::stop_source stopped;

@@ -47,7 +47,7 @@ TEST(ShortestSlide, MatchesBreadthFirstSearchOfTheWhole3x3Space)
 
 TEST(ShortestSlide, Each4x4HintSolvesInItsCountAndItsMoveIsOneCloser)
 {
-    const std::vector<const PatternTables*> tables = {&SharedTables()};
+    const PatternLookup& tables = SharedTables();
     std::vector<HintPosition> positions = {Published57()};
     std::mt19937 random(11);
     for (int i = 0; i < 6; ++i)

@@ -34,7 +34,7 @@ HintPosition Published57()
     return turned;
 }
 
-const PatternTables& SharedTables()
+const PatternLookup& SharedTables()
 {
     ShortestTables::UseStore(TableFileStore(QStringLiteral(TILORA_TEST_TABLE_FILE)));
     return *ShortestTables::Wait();
