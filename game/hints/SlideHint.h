@@ -40,8 +40,8 @@ int ShortestLength(const HintPosition& position, std::stop_token stop = {});
 SlideHint SearchWithoutTables(const HintPosition& position, std::uint64_t nodeBudget, std::stop_token stop = {});
 
 // The first move of a good solution for any size: the top row and the left column are put in
-// place tile by tile until a 3 x 3 remains, which is solved shortest. Always quick: a fifth of a
-// second at most, for the first lines of a 10 x 10.
+// place tile by tile until a 3 x 3 remains, which is solved shortest. Always quick: tens of
+// milliseconds at most, for a whole 10 x 10.
 SlideHint FindGoodSlide(const HintPosition& position, std::stop_token stop = {});
 
 // Shortest for 3 x 3 and 4 x 4, good for larger boards.
