@@ -42,6 +42,17 @@ void GameStatusBar::Refresh()
     puzzle_->setText(hint_.isEmpty() ? QStringLiteral("%1 x %1 %2").arg(facts.N).arg(mode) : hint_);
 }
 
+void GameStatusBar::Changed()
+{
+    clearMessage();
+    Refresh();
+}
+
+void GameStatusBar::ShowNote(const QString& text)
+{
+    showMessage(text);
+}
+
 void GameStatusBar::SetHint(const QString& text)
 {
     hint_ = text;
@@ -50,5 +61,7 @@ void GameStatusBar::SetHint(const QString& text)
 
 QString GameStatusBar::Text() const
 {
+    if (!currentMessage().isEmpty())
+        return currentMessage();
     return QStringList{moves_->text(), time_->text(), puzzle_->text()}.join(QStringLiteral("  "));
 }

@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <string>
 
 namespace {
 
-class Recorder : public SessionObserver {
+class Recorder : public SessionListener {
 public:
     void Moved(const Move& move, const Position& before, const Position& after) override
     {
@@ -27,9 +28,26 @@ public:
     std::vector<GameResult> results;
 };
 
+// Writes its mark on every change, then does what the test asks.
+class Journal : public SessionListener {
+public:
+    Journal(std::string& log, char mark) : log_(log), mark_(mark) {}
+    void Changed() override
+    {
+        log_ += mark_;
+        if (then)
+            then();
+    }
+    std::function<void()> then;
+
+private:
+    std::string& log_;
+    char mark_;
+};
+
 class GameSessionTest : public ::testing::Test {
 protected:
-    GameSessionTest() { session.SetObserver(&seen); }
+    GameSessionTest() { session.AddListener(&seen); }
 
     void StartSolved(int n, GameMode mode)
     {
@@ -78,6 +96,7 @@ TEST_F(GameSessionTest, TileSwapChargesOnlyForTheSwapAndABackwardClockGivesNoTim
     EXPECT_EQ(session.Selection(), (Cell{0, 0}));
     EXPECT_EQ(session.Click({2, 1}), ClickResult::Swapped);
     EXPECT_EQ(session.Moves(), 1);
+    EXPECT_EQ(session.TilesMoved(), 2);
     EXPECT_FALSE(session.Selection().has_value());
     EXPECT_EQ(session.Current().At(0, 0), 5);
 
@@ -129,12 +148,14 @@ TEST_F(GameSessionTest, UndoAndRedoEachCountAMoveAndANewMoveClearsRedo)
         moves += step.done ? 1 : 0;
         EXPECT_EQ(session.Current(), step.shows);
         EXPECT_EQ(session.Moves(), moves);
+        EXPECT_EQ(session.TilesMoved(), 3 * moves) << "each step moves the three tiles of the row";
         EXPECT_EQ(session.CanUndo(), step.shows == slid);
         EXPECT_EQ(session.CanRedo(), step.shows == start);
     }
     EXPECT_EQ(seen.slides, moves) << "an undone slide is announced as a slide";
     ASSERT_TRUE(session.Play(Move::Slide({3, 1})));
     EXPECT_FALSE(session.CanRedo()) << "a new move clears what could be made again";
+    EXPECT_EQ(session.TilesMoved(), 3 * moves + 1);
 }
 
 TEST_F(GameSessionTest, NewGameSolveForMeAndCompletionEmptyUndoAndRedo)
@@ -221,6 +242,25 @@ TEST_F(GameSessionTest, RandomPlayKeepsThePositionWholeAndAnnouncesEachGameOnce)
             }
         }
     }
+}
+
+// Told in the order they were added; one removed while the others are being told hears no more.
+TEST_F(GameSessionTest, EveryListenerIsToldInTurnUntilRemoved)
+{
+    std::string log;
+    Journal first(log, 'a');
+    Journal second(log, 'b');
+    session.AddListener(&first);
+    session.AddListener(&second);
+    const Position solved = Position::Solved(3, GameMode::TileSwap);
+    session.Arrange(solved);
+    EXPECT_EQ(log, "ab");
+    first.then = [&] { session.RemoveListener(&second); };
+    session.Arrange(solved);
+    EXPECT_EQ(log, "aba");
+    session.RemoveListener(&first);
+    session.Arrange(solved);
+    EXPECT_EQ(log, "aba");
 }
 
 } // namespace
