@@ -40,6 +40,8 @@ void GameStatusBar::Refresh()
     const QString mode = facts.Mode == GameMode::Slider ? QStringLiteral("Slider puzzle")
                                                         : QStringLiteral("Tile swap");
     puzzle_->setText(hint_.isEmpty() ? QStringLiteral("%1 x %1 %2").arg(facts.N).arg(mode) : hint_);
+    // A slider hint's word is longer than the size and mode; the time makes room for it while it holds.
+    time_->setVisible(hint_.isEmpty());
 }
 
 void GameStatusBar::Changed()

@@ -17,8 +17,8 @@ struct StatusFacts {
 };
 
 // The line below the board: the moves, the running time as the scoreboard writes times, the size
-// and the mode, or the word of the last hint in their place while it holds. It reads the facts again every
-// second while shown, on Refresh, and whenever the session changes.
+// and the mode, or the word of the last hint in place of the time, size and mode while it holds.
+// It reads the facts again every second while shown, on Refresh, and whenever the session changes.
 class GameStatusBar : public QStatusBar, public SessionListener {
     Q_OBJECT
 public:

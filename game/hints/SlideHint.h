@@ -25,8 +25,9 @@ struct ShortestSearch {
 };
 
 // The first move of a shortest solution of a 3 x 3 or 4 x 4 slider position; other sizes are
-// Invalid. A 4 x 4 needs the pattern tables (ShortestTables): a position near solved is found
-// without them, any other waits until they are ready, a few seconds at most on a fresh profile.
+// Invalid. A 4 x 4 is searched over the pattern tables (ShortestTables); until they are ready
+// (a few seconds, once per profile) a search without them tries for about half a second, which
+// answers most positions, and the rest wait for the tables.
 SlideHint FindShortestSlide(const HintPosition& position, const ShortestSearch& search = {});
 
 // The fewest single-tile moves that solve a 3 x 3 or 4 x 4 slider position: 0 when solved, -1
