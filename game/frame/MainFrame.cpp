@@ -82,6 +82,8 @@ MainFrame::~MainFrame()
     hints_->Cancel();
     for (SessionListener* listener : Followers())
         session_.RemoveListener(listener);
+    // The board reads the session and picture: members, gone before the window's children.
+    delete view_;
 }
 
 // In this order: a finished game's sound and whole picture come before the congratulations.
