@@ -140,6 +140,23 @@
     </message>
 </context>
 <context>
+    <name>FewestMovesNote</name>
+    <message numerus="yes">
+        <source>Solved: %n tiles moved; the fewest possible was %1.</source>
+        <translation>
+            <numerusform>Gelöst: %n Teil bewegt; Minimum %1.</numerusform>
+            <numerusform>Gelöst: %n Teile bewegt; Minimum %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved: %n swaps; the fewest possible was %1.</source>
+        <translation>
+            <numerusform>Gelöst: %n Tauschzug; Minimum %1.</numerusform>
+            <numerusform>Gelöst: %n Tauschzüge; Minimum %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FinishDialog</name>
     <message>
         <source>Setup complete!</source>
@@ -339,13 +356,16 @@
     <message numerus="yes">
         <source>Best: %n swaps to go</source>
         <translation>
-            <numerusform>Bestenfalls noch %n Tausch</numerusform>
-            <numerusform>Bestenfalls noch %n Täusche</numerusform>
+            <numerusform>Noch mind. %n Tauschzug</numerusform>
+            <numerusform>Noch mind. %n Tauschzüge</numerusform>
         </translation>
     </message>
-    <message>
-        <source>no hint yet</source>
-        <translation>noch kein Tipp</translation>
+    <message numerus="yes">
+        <source>Best: %n tile moves to go</source>
+        <translation>
+            <numerusform>Noch mind. %n Zug</numerusform>
+            <numerusform>Noch mind. %n Züge</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>FewestMovesNote</name>
+    <message numerus="yes">
+        <source>Solved: %n tiles moved; the fewest possible was %1.</source>
+        <translation>
+            <numerusform>Solved: %n tile moved; the fewest possible was %1.</numerusform>
+            <numerusform>Solved: %n tiles moved; the fewest possible was %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved: %n swaps; the fewest possible was %1.</source>
+        <translation>
+            <numerusform>Solved: %n swap; the fewest possible was %1.</numerusform>
+            <numerusform>Solved: %n swaps; the fewest possible was %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>GameReport</name>
     <message numerus="yes">
         <source>Moves made : %n</source>
@@ -28,6 +45,13 @@
         <translation>
             <numerusform>Best: %n swap to go</numerusform>
             <numerusform>Best: %n swaps to go</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best: %n tile moves to go</source>
+        <translation>
+            <numerusform>Best: %n tile move to go</numerusform>
+            <numerusform>Best: %n tile moves to go</numerusform>
         </translation>
     </message>
 </context>

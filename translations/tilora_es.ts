@@ -140,6 +140,23 @@
     </message>
 </context>
 <context>
+    <name>FewestMovesNote</name>
+    <message numerus="yes">
+        <source>Solved: %n tiles moved; the fewest possible was %1.</source>
+        <translation>
+            <numerusform>Resuelto: %n pieza movida; mínimo %1.</numerusform>
+            <numerusform>Resuelto: %n piezas movidas; mínimo %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved: %n swaps; the fewest possible was %1.</source>
+        <translation>
+            <numerusform>Resuelto: %n intercambio; mínimo %1.</numerusform>
+            <numerusform>Resuelto: %n intercambios; mínimo %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FinishDialog</name>
     <message>
         <source>Setup complete!</source>
@@ -339,13 +356,16 @@
     <message numerus="yes">
         <source>Best: %n swaps to go</source>
         <translation>
-            <numerusform>Como mínimo, falta %n intercambio</numerusform>
-            <numerusform>Como mínimo, faltan %n intercambios</numerusform>
+            <numerusform>Mínimo: %n intercambio</numerusform>
+            <numerusform>Mínimo: %n intercambios</numerusform>
         </translation>
     </message>
-    <message>
-        <source>no hint yet</source>
-        <translation>aún no hay pista</translation>
+    <message numerus="yes">
+        <source>Best: %n tile moves to go</source>
+        <translation>
+            <numerusform>Mínimo: %n movimiento</numerusform>
+            <numerusform>Mínimo: %n movimientos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -140,6 +140,23 @@
     </message>
 </context>
 <context>
+    <name>FewestMovesNote</name>
+    <message numerus="yes">
+        <source>Solved: %n tiles moved; the fewest possible was %1.</source>
+        <translation>
+            <numerusform>Résolu&#xa0;: %n pièce déplacée&#xa0;; minimum %1.</numerusform>
+            <numerusform>Résolu&#xa0;: %n pièces déplacées&#xa0;; minimum %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved: %n swaps; the fewest possible was %1.</source>
+        <translation>
+            <numerusform>Résolu&#xa0;: %n échange&#xa0;; minimum %1.</numerusform>
+            <numerusform>Résolu&#xa0;: %n échanges&#xa0;; minimum %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FinishDialog</name>
     <message>
         <source>Setup complete!</source>
@@ -339,13 +356,16 @@
     <message numerus="yes">
         <source>Best: %n swaps to go</source>
         <translation>
-            <numerusform>Au mieux, encore %n échange</numerusform>
-            <numerusform>Au mieux, encore %n échanges</numerusform>
+            <numerusform>Au mieux&#xa0;: %n échange</numerusform>
+            <numerusform>Au mieux&#xa0;: %n échanges</numerusform>
         </translation>
     </message>
-    <message>
-        <source>no hint yet</source>
-        <translation>pas encore d’indice</translation>
+    <message numerus="yes">
+        <source>Best: %n tile moves to go</source>
+        <translation>
+            <numerusform>Au mieux&#xa0;: %n coup</numerusform>
+            <numerusform>Au mieux&#xa0;: %n coups</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,19 @@ void GameStatusBar::Refresh()
     time_->setText(ScoreboardTimeText(facts.Seconds));
     const QString mode = facts.Mode == GameMode::Slider ? tr("Slider puzzle") : tr("Tile swap");
     puzzle_->setText(hint_.isEmpty() ? tr("%1 x %1 %2").arg(facts.N).arg(mode) : hint_);
+    // A slider hint's word is longer than the size and mode; the time makes room for it while it holds.
+    time_->setVisible(hint_.isEmpty());
+}
+
+void GameStatusBar::Changed()
+{
+    clearMessage();
+    Refresh();
+}
+
+void GameStatusBar::ShowNote(const QString& text)
+{
+    showMessage(text);
 }
 
 void GameStatusBar::SetHint(const QString& text)
@@ -49,5 +62,7 @@ void GameStatusBar::SetHint(const QString& text)
 
 QString GameStatusBar::Text() const
 {
+    if (!currentMessage().isEmpty())
+        return currentMessage();
     return QStringList{moves_->text(), time_->text(), puzzle_->text()}.join(QStringLiteral("  "));
 }

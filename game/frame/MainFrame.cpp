@@ -4,6 +4,7 @@
 #include "GameDialogs.h"
 #include "GameMenus.h"
 #include "GameStatusBar.h"
+#include "FewestMovesNote.h"
 #include "HintFlow.h"
 #include "PictureDrop.h"
 #include "Profile.h"
@@ -55,7 +56,8 @@ MainFrame::MainFrame(MainFrameOptions options)
     }, this);
     setCentralWidget(view_);
     FixFrameToItsContents(*this);
-    hints_ = new HintFlow(session_, *view_, options.HintNodeBudget);
+    hints_ = new HintFlow(session_, *view_);
+    note_ = new FewestMovesNote(session_, this);
     // The first picture of an archive, as the open-picture dialog starts with.
     new PictureDrop(this, [this](const QString& path) { routes_->Open(PictureSource::ForPath(path)); });
 
@@ -87,7 +89,7 @@ MainFrame::~MainFrame()
 // In this order: a finished game's sound and whole picture come before the congratulations.
 std::vector<SessionListener*> MainFrame::Followers()
 {
-    return {hints_, &gameSounds_, view_, statusBar_, &kept_, this};
+    return {hints_, &gameSounds_, view_, statusBar_, &kept_, note_, this};
 }
 
 void MainFrame::CreateBars()
@@ -112,6 +114,7 @@ void MainFrame::CreateBars()
     }, this);
     setStatusBar(statusBar_);
     connect(hints_, &HintFlow::Worded, statusBar_, &GameStatusBar::SetHint);
+    connect(note_, &FewestMovesNote::Noted, statusBar_, &GameStatusBar::ShowNote);
     ShowStatusBar(settings_.StatusBar);
 }
 

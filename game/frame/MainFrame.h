@@ -21,6 +21,7 @@ class GameMenus;
 class GameStatusBar;
 class HintFlash;
 class HintFlow;
+class FewestMovesNote;
 class Profile;
 
 // Where the frame gets what it would otherwise take from the machine; tests supply their own.
@@ -29,7 +30,6 @@ struct MainFrameOptions {
     Profile* SharedProfile = nullptr;    // null: a profile of the frame's own
     std::unique_ptr<SoundPlayer> Sounds; // null: the speakers
     const GameClock* Clock = nullptr;    // null: the calendar clock
-    std::uint64_t HintNodeBudget = ShortestSearch::DefaultNodeBudget;  // of a slider hint's search
 };
 
 // The game's one window: the board in the middle, the menus, toolbar and status line around it.
@@ -90,6 +90,7 @@ private:
 
     BoardView* view_ = nullptr;
     HintFlow* hints_ = nullptr;
+    FewestMovesNote* note_ = nullptr;
     GameToolbar* toolbar_ = nullptr;
     GameMenus* menus_ = nullptr;
     GameStatusBar* statusBar_ = nullptr;

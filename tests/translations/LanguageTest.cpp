@@ -19,11 +19,11 @@ struct Expected {
 };
 
 const Expected Languages[] = {
-    {QLocale::German, {"&Datei", "&Bearbeiten", "&Ansicht", "&Optionen", "&Hilfe"}, "Bestenfalls noch 1 Tausch",
+    {QLocale::German, {"&Datei", "&Bearbeiten", "&Ansicht", "&Optionen", "&Hilfe"}, "Noch mind. 1 Tauschzug",
      "Abbrechen"},
-    {QLocale::French, {"&Fichier", "&Édition", "&Affichage", "&Options", "A&ide"}, "Au mieux, encore 1 échange",
+    {QLocale::French, {"&Fichier", "&Édition", "&Affichage", "&Options", "A&ide"}, "Au mieux\u00a0: 1 échange",
      "Annuler"},
-    {QLocale::Spanish, {"&Archivo", "&Editar", "&Ver", "&Opciones", "Ay&uda"}, "Como mínimo, falta 1 intercambio",
+    {QLocale::Spanish, {"&Archivo", "&Editar", "&Ver", "&Opciones", "Ay&uda"}, "Mínimo: 1 intercambio",
      "Cancelar"},
     // No catalogue of ours: English, with its own singular.
     {QLocale::Italian, {"&File", "&Edit", "&View", "&Options", "&Help"}, "Best: 1 swap to go", {}},
