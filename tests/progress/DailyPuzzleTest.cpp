@@ -1,5 +1,5 @@
 #include "DailyPuzzle.h"
-#include "DailyResult.h"
+#include "ProgressText.h"
 #include "SavedGame.h"
 
 #include <gtest/gtest.h>
@@ -59,11 +59,11 @@ TEST(DailyPuzzle, StreakCountsDaysInARowUpToToday)
     EXPECT_EQ(DailyPuzzle::Streak({}, 2026y / December / 10), 0);
 }
 
-TEST(DailyResult, ShareLineAndClock)
+TEST(ProgressText, ShareLineAndClock)
 {
-    EXPECT_EQ(DailyResult::ShareLine(Daily("2026-12-08")), "Tilora daily 2026-12-08: 4 × 4, 63 tiles moved (fewest 48), 1:12");
+    EXPECT_EQ(ProgressText::ShareLine(Daily("2026-12-08")), "Tilora daily 2026-12-08: 4 × 4, 63 tiles moved (fewest 48), 1:12");
     GameRecord unknown = Daily("2026-12-08");
     unknown.Fewest.reset();
     unknown.Seconds = 3723;
-    EXPECT_EQ(DailyResult::ShareLine(unknown), "Tilora daily 2026-12-08: 4 × 4, 63 tiles moved, 1:02:03");
+    EXPECT_EQ(ProgressText::ShareLine(unknown), "Tilora daily 2026-12-08: 4 × 4, 63 tiles moved, 1:02:03");
 }
