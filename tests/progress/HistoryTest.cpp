@@ -1,4 +1,4 @@
-#include "HistoryStore.h"
+#include "HistoryRecorder.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -134,4 +134,21 @@ TEST(HistoryStore, APlantedLinkOrFifoIsNeitherFollowedNorWaitedOn)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo.Path()).constData(), 0600), 0);
     EXPECT_FALSE(fifo.Append(Sample()));
     EXPECT_TRUE(fifo.Load().Records.empty());
+}
+
+TEST(HistoryRecorder, RecordsTheFinishedGameMarkedDailyOnlyForTheDailyGame)
+{
+    QTemporaryDir dir;
+    HistoryRecorder recorder(HistoryStore(dir.filePath("History.txt")));
+    const FinishedGame game{GameResult{1, 4, 72, 40, true}, 1796800000, 63, 2, 48, "Built-in picture"};
+    recorder.BeginDaily(std::chrono::year_month_day(std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)));
+    bool written = false;
+    const GameRecord daily = recorder.Record(game, &written);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(daily.DailyDate, "2026-12-08");
+    EXPECT_EQ(daily.TilesMoved, 63);
+    recorder.BeginOther();
+    const GameRecord other = recorder.Record(game);
+    EXPECT_EQ(other.DailyDate, "");
+    EXPECT_EQ(recorder.Store().Load().Records, (std::vector<GameRecord>{daily, other}));
 }
