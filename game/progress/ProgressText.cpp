@@ -6,10 +6,10 @@
 
 namespace {
 
-QString Tr(const char* text, int n = -1)
-{
-    return QCoreApplication::translate("ProgressText", text, nullptr, n);
-}
+// Every text of this file under one context, where the translation tools find it.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ProgressText)
+};
 
 const QString NoFigure = QStringLiteral("–");
 
@@ -39,13 +39,13 @@ QString ClockText(std::int64_t seconds)
 
 QString PuzzleName(int n, GameMode mode)
 {
-    return mode == GameMode::Slider ? Tr("%1 × %1 slider").arg(n) : Tr("%1 × %1 tile swap").arg(n);
+    return mode == GameMode::Slider ? Words::tr("%1 × %1 slider").arg(n) : Words::tr("%1 × %1 tile swap").arg(n);
 }
 
 QStringList StatisticsTitles()
 {
-    return {Tr("Puzzle"), Tr("Games"), Tr("Best time"), Tr("Best moves"), Tr("Mean of last 5"),
-            Tr("Mean of last 12"), Tr("Tiles moved / fewest")};
+    return {Words::tr("Puzzle"), Words::tr("Games"), Words::tr("Best time"), Words::tr("Best moves"), Words::tr("Mean of last 5"),
+            Words::tr("Mean of last 12"), Words::tr("Tiles moved / fewest")};
 }
 
 QStringList StatisticsRow(const GroupStatistics& figures)
@@ -55,22 +55,22 @@ QStringList StatisticsRow(const GroupStatistics& figures)
             Figure(figures.BestSeconds, ClockText),
             Figure(figures.BestMoves, [&](int moves) { return locale.toString(moves); }),
             Figure(figures.MeanOfLast5, MeanTime), Figure(figures.MeanOfLast12, MeanTime),
-            Figure(figures.TilesOverFewest, [&](double ratio) { return Tr("%1 ×").arg(locale.toString(ratio, 'f', 2)); })};
+            Figure(figures.TilesOverFewest, [&](double ratio) { return Words::tr("%1 ×").arg(locale.toString(ratio, 'f', 2)); })};
 }
 
 QString ShareLine(const GameRecord& record)
 {
     const QString date = QString::fromStdString(record.DailyDate);
     if (!record.Fewest)
-        return Tr("Tilora daily %1: %2 × %2, %n tiles moved, %3", record.TilesMoved)
+        return Words::tr("Tilora daily %1: %2 × %2, %n tiles moved, %3", nullptr, record.TilesMoved)
             .arg(date).arg(record.N).arg(ClockText(record.Seconds));
-    return Tr("Tilora daily %1: %2 × %2, %n tiles moved (fewest %3), %4", record.TilesMoved)
+    return Words::tr("Tilora daily %1: %2 × %2, %n tiles moved (fewest %3), %4", nullptr, record.TilesMoved)
         .arg(date).arg(record.N).arg(*record.Fewest).arg(ClockText(record.Seconds));
 }
 
 QString StreakText(int days)
 {
-    return Tr("%n day(s) in a row", days);
+    return Words::tr("%n day(s) in a row", nullptr, days);
 }
 
 } // namespace ProgressText
