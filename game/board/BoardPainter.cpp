@@ -82,10 +82,11 @@ void DrawOutline(QPainter& painter, const ShownBoard& board, int column, int row
                  const QColor& colour, bool dashed)
 {
     const int n = board.N();
-    const int x0 = column * board.TileWidth();
-    const int y0 = row * board.TileHeight();
-    const int w = board.TileWidth() - (column == n - 1 ? 1 : 0);
-    const int h = board.TileHeight() - (row == n - 1 ? 1 : 0);
+    const QRect cell = board.CellRect({column, row});
+    const int x0 = cell.x();
+    const int y0 = cell.y();
+    const int w = cell.width() - (column == n - 1 ? 1 : 0);
+    const int h = cell.height() - (row == n - 1 ? 1 : 0);
     DrawLine(painter, x0, y0, w + 1, true, dashed, colour);
     DrawLine(painter, x0, y0 + h, w + 1, true, dashed, colour);
     DrawLine(painter, x0, y0, h + 1, false, dashed, colour);
@@ -95,10 +96,8 @@ void DrawOutline(QPainter& painter, const ShownBoard& board, int column, int row
 // Tile t's piece in the cut picture, in its device pixels.
 QRectF PieceOf(int tile, const ShownBoard& board, qreal ratio)
 {
-    const int n = board.N();
-    const int tw = board.TileWidth();
-    const int th = board.TileHeight();
-    return QRectF((tile % n) * tw * ratio, (tile / n) * th * ratio, tw * ratio, th * ratio);
+    const QRectF home = board.CellRect(Cell{tile % board.N(), tile / board.N()});
+    return QRectF(home.topLeft() * ratio, home.size() * ratio);
 }
 
 } // namespace
@@ -222,10 +221,8 @@ void BoardPicture::DrawCell(QPainter& painter, const ShownBoard& board, int colu
                             const BoardLook& look)
 {
     const int n = board.N();
-    const int tw = board.TileWidth();
-    const int th = board.TileHeight();
     const int tile = board.Arrangement.At(column, row);
-    const QRect cell(column * tw, row * th, tw, th);
+    const QRect cell = board.CellRect({column, row});
     if (tile == Position::Hole)
         DrawHole(painter, cell, look);
     else if (tile >= 0 && tile < n * n)
@@ -251,10 +248,9 @@ void PaintBoard(QPainter& target, const QRect& area, const ShownBoard& board,
 
 QRect GlidingTileRect(const ShownBoard& board, const TileGlide& glide, qreal progress)
 {
-    const qreal column = glide.From.Column + (glide.To.Column - glide.From.Column) * progress;
-    const qreal row = glide.From.Row + (glide.To.Row - glide.From.Row) * progress;
-    return QRect(qRound(column * board.TileWidth()), qRound(row * board.TileHeight()),
-                 board.TileWidth(), board.TileHeight());
+    const QRect from = board.CellRect(glide.From);
+    const QRect to = board.CellRect(glide.To);
+    return from.translated(qRound((to.x() - from.x()) * progress), qRound((to.y() - from.y()) * progress));
 }
 
 void PaintGlidingTiles(QPainter& target, const ShownBoard& board, const QImage& tiles,

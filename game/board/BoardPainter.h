@@ -26,6 +26,11 @@ struct ShownBoard {
     int N() const { return Arrangement.N(); }
     int TileWidth() const { return Width / N(); }
     int TileHeight() const { return Height / N(); }
+    // The one rule of the board's geometry: where a cell lies, in logical pixels.
+    QRect CellRect(Cell cell) const
+    {
+        return QRect(cell.Column * TileWidth(), cell.Row * TileHeight(), TileWidth(), TileHeight());
+    }
 };
 
 // The options and system colours a board paint reads.

@@ -1,7 +1,6 @@
 #include "BoardView.h"
 
 #include "BoardGeometry.h"
-#include "GameSession.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -23,7 +22,7 @@ std::optional<Direction> ArrowOf(int key)
 
 } // namespace
 
-BoardView::BoardView(const GameSession& session, const Picture& picture, LookSource look,
+BoardView::BoardView(GameSession& session, const Picture& picture, LookSource look,
                      QWidget* parent)
     : QWidget(parent), session_(session), picture_(picture), look_(std::move(look))
 {
@@ -50,16 +49,22 @@ void BoardView::SetBoardSize(const QSize& size)
 ShownBoard BoardView::Shown() const
 {
     return ShownBoard{session_.Current(), session_.Selection(), size_.width(), size_.height(),
-                      Cursor(), devicePixelRatio()};
+                      session_.Cursor(), devicePixelRatio()};
 }
 
-std::optional<Cell> BoardView::Cursor() const
+void BoardView::Moved(const Move&, const Position& before, const Position& after)
 {
-    const Position& current = session_.Current();
-    if (!cursorShown_ || current.Mode() != GameMode::TileSwap)
-        return std::nullopt;
-    // A smaller board since the cursor last moved keeps it on its edge.
-    return Cell{qMin(cursor_.Column, current.N() - 1), qMin(cursor_.Row, current.N() - 1)};
+    Glide(before, after);
+}
+
+void BoardView::Changed()
+{
+    repaint();
+}
+
+void BoardView::Completed(const GameResult&)
+{
+    FinishGlide();
 }
 
 BoardLook BoardView::Look() const
@@ -147,52 +152,18 @@ void BoardView::mousePressEvent(QMouseEvent* event)
         return;
     FinishGlide();
     const QPoint at = event->position().toPoint();
-    const int n = session_.Current().N();
-    const auto cell = CellAtPixel(at.x(), at.y(), size_.width(), size_.height(), n);
-    // The mouse takes over: the keyboard cursor goes, to come back at the pressed cell.
-    if (cursorShown_) {
-        cursorShown_ = false;
-        update();
-    }
-    if (cell) {
-        cursor_ = *cell;
-        emit CellPressed(cell->Column, cell->Row);
-    }
+    session_.PressPointer(CellAtPixel(at.x(), at.y(), size_.width(), size_.height(),
+                                      session_.Current().N()));
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event)
 {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    const bool arrow = ArrowOf(event->key()).has_value();
+    const std::optional<Direction> arrow = ArrowOf(event->key());
     const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
                        || event->key() == Qt::Key_Enter;
     if (!plain || (!arrow && !press))
         return QWidget::keyPressEvent(event);
     FinishGlide();
-    const Position& current = session_.Current();
-    if (current.Mode() == GameMode::Slider) {
-        if (arrow)
-            if (const auto cell = SlidingInto(current, *ArrowOf(event->key())))
-                emit CellPressed(cell->Column, cell->Row);
-        return;
-    }
-    CursorKey(event->key());
-}
-
-// The first key only shows where the cursor is; later arrows move it and Space or Return
-// presses its cell.
-void BoardView::CursorKey(int key)
-{
-    const std::optional<Cell> cursor = Cursor();
-    if (!cursor) {
-        cursorShown_ = true;
-        update();
-        return;
-    }
-    if (const auto direction = ArrowOf(key)) {
-        cursor_ = Neighbour(session_.Current(), *cursor, *direction).value_or(*cursor);
-        update();
-        return;
-    }
-    emit CellPressed(cursor->Column, cursor->Row);
+    session_.PressKey(arrow);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardPainter.h"
+#include "GameSession.h"
 #include "TileGlide.h"
 
 #include <QVariantAnimation>
@@ -8,15 +9,13 @@
 #include <functional>
 #include <optional>
 
-class GameSession;
 class Picture;
 
 // The main window's central widget: exactly the board, W x H. It paints the session's position
-// and reports every left-button press on a tile as that tile's cell; presses off the tiles go
-// nowhere. Keys become presses too: in slider mode an arrow presses the tile that then slides
-// the arrow's way into the hole; in tile swap the arrows move a keyboard cursor, shown from the
-// first arrow on, and Space or Return presses its cell. The rules live in the session.
-class BoardView : public QWidget {
+// with its marks, repaints when the session changes and lets a move's tiles glide. Left-button
+// presses and the arrow, Space and Return keys go to the session as they are; what they do (and
+// the selection and keyboard cursor they leave) is the session's.
+class BoardView : public QWidget, public SessionListener {
     Q_OBJECT
 public:
     // The options of the look; the view adds the desktop's button colours for the hole.
@@ -24,15 +23,17 @@ public:
 
     static constexpr int GlideMilliseconds = 120;
 
-    BoardView(const GameSession& session, const Picture& picture, LookSource look,
+    BoardView(GameSession& session, const Picture& picture, LookSource look,
               QWidget* parent = nullptr);
 
     // The board's size in pixels; the widget is fixed at it, so the window fits around it.
     void SetBoardSize(const QSize& size);
     QSize BoardSize() const { return size_; }
     ShownBoard Shown() const;
+    // The options of the look with the desktop's colours, as the board is painted.
+    BoardLook Look() const;
     // The keyboard cursor's cell while it is shown.
-    std::optional<Cell> Cursor() const;
+    std::optional<Cell> Cursor() const { return session_.Cursor(); }
 
     // Shows the tiles of a move gliding from their cells before it to their cells after it.
     void Glide(const Position& before, const Position& after);
@@ -40,8 +41,11 @@ public:
     // Puts every gliding tile in its place now.
     void FinishGlide();
 
-signals:
-    void CellPressed(int column, int row);
+    // What the session reports: a move glides, a change repaints at once, and a finished game
+    // shows its picture whole before anyone announces it.
+    void Moved(const Move& move, const Position& before, const Position& after) override;
+    void Changed() override;
+    void Completed(const GameResult& result) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,19 +53,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    BoardLook Look() const;
-    void CursorKey(int key);
     void PaintGlide(QPainter& painter, const QRegion& area, const BoardLook& look);
     void UpdateGlide();
     void StopGlide();
 
-    const GameSession& session_;
+    GameSession& session_;
     const Picture& picture_;
     LookSource look_;
     QSize size_;
     BoardPicture shown_;
-    Cell cursor_;
-    bool cursorShown_ = false;
     QVariantAnimation glide_;
     std::optional<Position> glideAfter_;
     std::vector<TileGlide> glides_;

@@ -4,6 +4,8 @@
 #include "Jumble.h"
 #include "RandomSource.h"
 
+#include <algorithm>
+
 namespace {
 
 int JumblesFor(StartRoute route)
@@ -24,6 +26,17 @@ int JumblesFor(StartRoute route)
 
 } // namespace
 
+// Over a copy, asking again before each call: a listener may add or remove listeners (itself
+// among them) while it is told.
+template <typename... Args, typename... Values>
+void GameSession::Tell(void (SessionListener::*call)(Args...), const Values&... values)
+{
+    const std::vector<SessionListener*> told = listeners_;
+    for (SessionListener* listener : told)
+        if (std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end())
+            (listener->*call)(values...);
+}
+
 GameSession::GameSession(const GameClock& clock, RandomSource& random)
     : clock_(clock), random_(random), history_{Position::Solved(4, GameMode::TileSwap)}
 {
@@ -43,8 +56,8 @@ void GameSession::StartGame(StartRoute route, int n, GameMode mode)
         dealt = JumbledNow(n, mode);
     BeginGame(dealt);
     startTime_ = clock_.Now();
-    Notify(&SessionObserver::Changed);
-    Notify(&SessionObserver::GameStarted);
+    Tell(&SessionListener::Changed);
+    Tell(&SessionListener::GameStarted);
 }
 
 void GameSession::ResumeGame(const Position& position, int moves, long elapsed, bool hintsUsed)
@@ -53,15 +66,15 @@ void GameSession::ResumeGame(const Position& position, int moves, long elapsed, 
     moves_ = moves;
     hintsUsed_ = hintsUsed;
     startTime_ = clock_.Now() - elapsed;
-    Notify(&SessionObserver::Changed);
-    Notify(&SessionObserver::GameStarted);
+    Tell(&SessionListener::Changed);
+    Tell(&SessionListener::GameStarted);
 }
 
 void GameSession::BeginGame(const Position& position)
 {
     history_.assign(1, position);
     ForgetMoves();
-    selection_.reset();
+    marks_.Deselect();
     moves_ = 0;
     elapsed_ = 0;
     finished_ = false;
@@ -91,20 +104,20 @@ ClickResult GameSession::Click(Cell cell)
     if (current.Mode() == GameMode::Slider)
         return Play(Move::Slide(cell)) ? ClickResult::Slid : ClickResult::Ignored;
 
-    if (!selection_) {
-        selection_ = cell;
-        Notify(&SessionObserver::Changed);
+    const std::optional<Cell> selection = marks_.Selection();
+    if (!selection) {
+        marks_.Select(cell);
+        Tell(&SessionListener::Changed);
         return ClickResult::Selected;
     }
     // The selected tile pressed again, wherever it is, is put down without a move.
-    if (current.At(cell) == current.At(*selection_)) {
-        selection_.reset();
-        Notify(&SessionObserver::Changed);
+    if (current.At(cell) == current.At(*selection)) {
+        marks_.Deselect();
+        Tell(&SessionListener::Changed);
         return ClickResult::Deselected;
     }
-    const Cell first = *selection_;
-    selection_.reset();
-    Play(Move::Swap(first, cell));
+    marks_.Deselect();
+    Play(Move::Swap(*selection, cell));
     return ClickResult::Swapped;
 }
 
@@ -151,20 +164,20 @@ bool GameSession::Advance(Move move, bool replaying)
 void GameSession::Step(const Move& move, const Position& before)
 {
     const Position after = Current();
-    selection_.reset();
+    marks_.Deselect();
     ++moves_;
-    if (observer_)
-        observer_->Moved(move, before, after);
-    // The player sees the finished picture before any announcement.
-    Notify(&SessionObserver::Changed);
-    if (IsSolved(after) && !finished_) {
+    const bool completes = IsSolved(after) && !finished_;
+    if (completes) {
         elapsed_ = RunningTime();
         finished_ = true;
         ForgetMoves();
-        if (observer_)
-            observer_->Completed(GameResult{static_cast<int>(after.Mode()), after.N(),
-                                            elapsed_, moves_, hintsUsed_});
     }
+    Tell(&SessionListener::Moved, move, before, after);
+    // The player sees the finished picture before any announcement.
+    Tell(&SessionListener::Changed);
+    if (completes)
+        Tell(&SessionListener::Completed,
+             GameResult{static_cast<int>(after.Mode()), after.N(), elapsed_, moves_, hintsUsed_});
 }
 
 // Slider mode is left without a hole, so no slide is possible until the next game.
@@ -173,20 +186,49 @@ void GameSession::SolveForMe()
     history_.push_back(Current().WithEveryTileHome());
     finished_ = true;
     ForgetMoves();
-    selection_.reset();
-    Notify(&SessionObserver::Changed);
+    marks_.Deselect();
+    Tell(&SessionListener::Changed);
 }
 
 void GameSession::Arrange(const Position& position)
 {
     history_.assign(1, position);
     ForgetMoves();
-    selection_.reset();
-    Notify(&SessionObserver::Changed);
+    marks_.Deselect();
+    Tell(&SessionListener::Changed);
 }
 
-void GameSession::Notify(void (SessionObserver::*call)())
+void GameSession::PressPointer(std::optional<Cell> cell)
 {
-    if (observer_)
-        (observer_->*call)();
+    const bool cursorWent = marks_.HideCursor(cell);
+    if ((!cell || Click(*cell) == ClickResult::Ignored) && cursorWent)
+        Tell(&SessionListener::Changed);
+}
+
+void GameSession::PressKey(std::optional<Direction> arrow)
+{
+    const Position& current = Current();
+    if (current.Mode() == GameMode::Slider) {
+        if (arrow)
+            if (const auto cell = SlidingInto(current, *arrow))
+                Click(*cell);
+        return;
+    }
+    if (marks_.ShowCursor())
+        return Tell(&SessionListener::Changed);
+    if (arrow) {
+        marks_.MoveCursor(current, *arrow);
+        return Tell(&SessionListener::Changed);
+    }
+    Click(*Cursor());
+}
+
+void GameSession::AddListener(SessionListener* listener)
+{
+    listeners_.push_back(listener);
+}
+
+void GameSession::RemoveListener(SessionListener* listener)
+{
+    std::erase(listeners_, listener);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardMarks.h"
 #include "GameResult.h"
 #include "Move.h"
 #include "Position.h"
@@ -18,13 +19,15 @@ enum class StartRoute { FirstPuzzle, New, FromThisZip, Open, Jumble, Size, Mode 
 // What a press on a cell did.
 enum class ClickResult { Ignored, Selected, Deselected, Slid, Swapped };
 
-// What a session tells the window; every call comes after the session's state is up to date.
-class SessionObserver {
+// What a session tells those who follow the game: the board, the status line, the sounds, the
+// hint flow, the kept game. Every call comes after the session's state is up to date, and goes to
+// each listener in the order they were added.
+class SessionListener {
 public:
-    virtual ~SessionObserver() = default;
+    virtual ~SessionListener() = default;
     // A move was made: the positions either side of it.
     virtual void Moved(const Move&, const Position& /*before*/, const Position& /*after*/) {}
-    // What the board shows has changed: a move, the selection, a new game, the solution.
+    // What the board shows has changed: a move, the selection or cursor, a new game, the solution.
     virtual void Changed() {}
     // The first solve of a game by the player; once per game.
     virtual void Completed(const GameResult&) {}
@@ -32,14 +35,17 @@ public:
     virtual void GameStarted() {}
 };
 
-// The game in play: the current position and the positions before it, the selection, the move
-// count, the clock and whether the game is finished. The window turns presses into calls here
-// and repaints when told; every rule of play is decided here.
+// The game in play: the current position and the positions before it, the board's marks (the
+// selection and the keyboard cursor), the move count, the clock and whether the game is finished.
+// The board turns presses and keys into calls here and repaints when told; every rule of play is
+// decided here.
 class GameSession {
 public:
     GameSession(const GameClock& clock, RandomSource& random);
 
-    void SetObserver(SessionObserver* observer) { observer_ = observer; }
+    // A listener is told until it is removed; it must be removed before it goes.
+    void AddListener(SessionListener* listener);
+    void RemoveListener(SessionListener* listener);
 
     const Position& Current() const { return history_.back(); }
     // The positions undo can go back to, the current one last.
@@ -48,7 +54,9 @@ public:
     bool CanRedo() const { return !undone_.empty(); }
     // A hint was shown during this game: its result is not for the scoreboard.
     bool HintsUsed() const { return hintsUsed_; }
-    std::optional<Cell> Selection() const { return selection_; }
+    const BoardMarks& Marks() const { return marks_; }
+    std::optional<Cell> Selection() const { return marks_.Selection(); }
+    std::optional<Cell> Cursor() const { return marks_.Cursor(Current()); }
     int Moves() const { return moves_; }
     std::int64_t StartTime() const { return startTime_; }
     long Elapsed() const { return elapsed_; }
@@ -65,6 +73,13 @@ public:
     // A press on a cell. Tile swap: selects a tile, deselects it when pressed again, or swaps it
     // with the selected one. Slider: slides the tile towards the hole.
     ClickResult Click(Cell cell);
+    // A press of the mouse, on a cell or off the tiles: the keyboard cursor goes, then the cell
+    // is pressed.
+    void PressPointer(std::optional<Cell> cell);
+    // An arrow key, or the key that presses (Space, Return: no direction). Slider: an arrow
+    // presses the tile that then slides its way into the hole. Tile swap: the first key shows
+    // the cursor, arrows move it, and the pressing key presses its cell.
+    void PressKey(std::optional<Direction> arrow);
     // Makes a legal move and counts it; false, with nothing changed, for an illegal one.
     bool Play(const Move& move);
     // Takes back the last move, or makes the last move taken back again; each counts as a move.
@@ -86,15 +101,16 @@ private:
     // the game when it is solved.
     void Step(const Move& move, const Position& before);
     void ForgetMoves();
-    void Notify(void (SessionObserver::*call)());
+    template <typename... Args, typename... Values>
+    void Tell(void (SessionListener::*call)(Args...), const Values&... values);
 
     const GameClock& clock_;
     RandomSource& random_;
-    SessionObserver* observer_ = nullptr;
+    std::vector<SessionListener*> listeners_;
     std::vector<Position> history_;
     std::vector<Move> played_;  // the move into each position of history_ after the first
     std::vector<Move> undone_;  // moves taken back, the latest last
-    std::optional<Cell> selection_;
+    BoardMarks marks_;
     int moves_ = 0;
     std::int64_t startTime_ = 0;
     long elapsed_ = 0;

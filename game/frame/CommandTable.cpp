@@ -51,13 +51,17 @@ void CommandTable::Dispatch(int id)
         return;
     // A copy: the handler may rebuild things that hold the table's entries.
     const Handler run = found->second.Run;
+    ++running_;
     if (run)
         run();
+    --running_;
     RefreshChecks();
 }
 
 void CommandTable::RefreshChecks()
 {
+    if (running_ > 0)
+        return;
     for (auto& [id, entry] : entries_) {
         if (entry.Checked)
             entry.Action->setChecked(entry.Checked());

@@ -69,9 +69,11 @@ public:
     QAction* AddAlias(int id, const QString& text, QObject* parent);
     std::vector<QAction*> Actions() const;
 
-    // Runs the command's handler, then refreshes every check mark. Unknown numbers do nothing.
+    // Runs the command's handler, then refreshes every check mark once, however often the
+    // handler asked for it. Unknown numbers do nothing.
     void Dispatch(int id);
-    // Sets every checkable action, and every action that has an enable rule, from its rules.
+    // Sets every checkable action, and every action that has an enable rule, from its rules; while
+    // a command runs, at its end.
     void RefreshChecks();
 
 private:
@@ -83,4 +85,5 @@ private:
     };
     QObject* owner_;
     std::map<int, Entry> entries_;
+    int running_ = 0;  // commands under way: a nested one (from a modal dialog) counts too
 };

@@ -1,8 +1,7 @@
 #include "FrameFitting.h"
 
-#include "PuzzleSetup.h"
-
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
@@ -17,6 +16,14 @@ QRect AvailableArea(const QWidget& window)
 }
 
 } // namespace
+
+void FixFrameToItsContents(QMainWindow& window)
+{
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint);
+    window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
 
 FrameMeasures MeasureFrame(QMainWindow& window)
 {
@@ -53,4 +60,36 @@ void KeepWindowOnScreen(QMainWindow& window, const FrameMeasures& measures,
     const QRect placed = PlaceWindow(frame, limits);
     if (placed.topLeft() != frame.topLeft())
         window.move(placed.topLeft() + origin);
+}
+
+QRect PlaceWindow(const QRect& r, const ScreenLimits& limits)
+{
+    QRect placed = r;
+    const int right = placed.x() + placed.width();
+    const int bottom = placed.y() + placed.height();
+    if (right > limits.MaxWidth && placed.x() > 50)
+        placed.moveLeft(50);
+    if (bottom > limits.MaxHeight)
+        placed.moveTop(5);
+    return placed;
+}
+
+FrameFitter::FrameFitter(QMainWindow& window, int toolbarAllowance)
+    : window_(window), toolbarAllowance_(toolbarAllowance), measures_(MeasureFrame(window))
+{
+}
+
+QSize FrameFitter::BoardFor(const QSize& natural, int n, bool toolbarShown)
+{
+    measures_ = MeasureFrame(window_);
+    limits_ = CurrentScreenLimits(window_, measures_, toolbarAllowance_);
+    const BoardSize size = FitBoard(natural.width(), natural.height(), n, limits_,
+                                    measures_.MenuHeight, toolbarShown, toolbarAllowance_);
+    return QSize(size.Width, size.Height);
+}
+
+void FrameFitter::KeepOnScreen()
+{
+    window_.layout()->activate();
+    KeepWindowOnScreen(window_, measures_, limits_);
 }

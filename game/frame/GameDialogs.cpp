@@ -66,14 +66,23 @@ void OpenHelpBook(const QString& programFolder)
     OpenHelp(QApplication::activeWindow(), programFolder);
 }
 
-QWidget* OpenSolutionWindow(QWidget* parent, const Picture& picture, int naturalWidth,
-                            int naturalHeight, std::function<void()> onClosed)
+void SolutionLink::Open(QWidget* parent, const Picture& picture, const QSize& natural)
 {
-    auto* window = new SolutionWindow(parent, picture, naturalWidth, naturalHeight);
-    QObject::connect(window, &SolutionWindow::closed, window, std::move(onClosed));
+    if (Shown())
+        return;
+    auto* window = new SolutionWindow(parent, picture, natural.width(), natural.height());
+    QObject::connect(window, &SolutionWindow::closed, window, [this] { window_ = nullptr; });
     PlaceBeside(window, parent);
     window->show();
-    return window;
+    window_ = window;
+}
+
+void SolutionLink::Close()
+{
+    if (QWidget* window = window_) {
+        window_ = nullptr;
+        window->close();
+    }
 }
 
 ChosenPicture AskForPicture(QWidget* parent, const QString& startFolder)

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QPointer>
+#include <QSize>
 #include <QString>
-#include <functional>
+#include <QWidget>
 
 class Profile;
-class QWidget;
 struct GameResult;
 class Picture;
 
@@ -18,9 +19,18 @@ void ShowScoreboards(QWidget* parent, Profile& profile);
 void ShowAboutBox(QWidget* parent);
 void OpenHelpBook(const QString& programFolder);
 
-// The modeless solution window; onClosed runs when it closes by itself or is closed.
-QWidget* OpenSolutionWindow(QWidget* parent, const Picture& picture, int naturalWidth,
-                            int naturalHeight, std::function<void()> onClosed);
+// The one modeless solution window, opened beside its parent and forgotten once it closes by
+// itself or is closed.
+class SolutionLink {
+public:
+    // Nothing when it is already open: it goes on showing the picture it has.
+    void Open(QWidget* parent, const Picture& picture, const QSize& natural);
+    void Close();
+    bool Shown() const { return !window_.isNull(); }
+
+private:
+    QPointer<QWidget> window_;
+};
 
 // What the open-picture dialog reports; an empty FileTitle means nothing was chosen.
 struct ChosenPicture {

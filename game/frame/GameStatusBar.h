@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Position.h"
+#include "GameSession.h"
 
 #include <QStatusBar>
 #include <QTimer>
@@ -18,8 +18,8 @@ struct StatusFacts {
 
 // The line below the board: the moves, the running time as the scoreboard writes times, the size
 // and the mode, or the word of the last hint in their place while it holds. It reads the facts again every
-// second while shown, and on Refresh.
-class GameStatusBar : public QStatusBar {
+// second while shown, on Refresh, and whenever the session changes.
+class GameStatusBar : public QStatusBar, public SessionListener {
     Q_OBJECT
 public:
     using FactsSource = std::function<StatusFacts()>;
@@ -27,6 +27,7 @@ public:
     GameStatusBar(FactsSource facts, QWidget* parent);
 
     void Refresh();
+    void Changed() override { Refresh(); }
     // Empty: no hint word.
     void SetHint(const QString& text);
     // Everything shown, in order.

@@ -1,24 +1,26 @@
 #pragma once
 
 #include "CommandTable.h"
-#include "FrameFitting.h"
 #include "GameClock.h"
+#include "GameDialogs.h"
 #include "GameSession.h"
 #include "GameSettings.h"
+#include "GameSounds.h"
 #include "GameToolbar.h"
-#include "HintRunner.h"
+#include "KeptGame.h"
+#include "PuzzleRoutes.h"
 #include "RandomSource.h"
-#include "SoundPlayer.h"
-#include "PuzzleSetup.h"
+#include "SlideHint.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <memory>
+#include <optional>
 
 class BoardView;
 class GameMenus;
 class GameStatusBar;
 class HintFlash;
+class HintFlow;
 class Profile;
 
 // Where the frame gets what it would otherwise take from the machine; tests supply their own.
@@ -30,10 +32,11 @@ struct MainFrameOptions {
     std::uint64_t HintNodeBudget = ShortestSearch::DefaultNodeBudget;  // of a slider hint's search
 };
 
-// The game's one window: the board in the middle, the menus and the toolbar around it. It owns
-// the settings and the picture on show, turns commands and presses into calls on the game
-// session, and repaints, plays sounds and congratulates when the session says so.
-class MainFrame : public QMainWindow, private SessionObserver {
+// The game's one window: the board in the middle, the menus, toolbar and status line around it.
+// It wires the parts together: the command table to its handlers, the session to those who
+// follow it (board, status line, sounds, hints, kept game), and a new puzzle's picture to the
+// board's size and the window's place. It refreshes the commands and congratulates itself.
+class MainFrame : public QMainWindow, private SessionListener {
     Q_OBJECT
 public:
     explicit MainFrame(MainFrameOptions options = {});
@@ -47,64 +50,30 @@ public:
     CommandTable& Commands() { return commands_; }
     GameMenus& Menus() { return *menus_; }
     GameStatusBar* StatusLine() const { return statusBar_; }
-    HintFlash* Flash() const { return flash_; }
+    HintFlash* Flash() const;
 
     // Toolbar state: shown, and dock 1 top / 2 bottom / 3 floating.
     GameToolbar* Toolbar() const { return toolbar_; }
     bool ToolbarShown() const { return toolbar_->Placement().Shown; }
     int ToolbarDock() const { return toolbar_->Placement().Dock; }
 
-    void ShowSolution();
-    void CloseSolution();
-    bool SolutionShown() const { return !solution_.isNull(); }
+    void ShowSolution() { solution_.Open(this, puzzle_.Current(), routes_->NaturalSize()); }
+    void CloseSolution() { solution_.Close(); }
+    bool SolutionShown() const { return solution_.Shown(); }
     void SaveSettings();
-    // Draws the board now, before returning.
-    void Repaint();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // A picture file or an archive dropped from a file manager is opened as Open opens it.
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildCommands();
-    void CreateToolbar();
-    void CreateStatusBar();
+    void CreateBars();
+    // Those who follow the session, in the order they are told.
+    std::vector<SessionListener*> Followers();
     void ShowStatusBar(bool shown);
 
-    // A new game along its route: the picture (a random one of the picture folder when random,
-    // else the current one again), the board fitted to the screen and the window around it,
-    // then the session's new game.
-    void NewPuzzle(bool random, StartRoute route);
-    // The two halves of a new puzzle around the session's game: the picture loaded (false when
-    // the built-in one had to stand in) and the window fitted to it; then the window shown.
-    bool FitNewPicture(bool random);
-    void ShowPuzzle();
-    void FitBoardToScreen(const ScreenLimits& limits);
-    // The game left in play at the last close, on its own picture; false, with nothing changed
-    // in the session, when there is none or it cannot be carried on.
-    bool ResumeStoredGame();
-    // Keeps the game in play for the next run; a finished game is not kept.
-    void StoreGame();
-
-    // What the session reports.
-    void Moved(const Move& move, const Position& before, const Position& after) override;
     void Changed() override;
     void Completed(const GameResult& result) override;
-    void PlaySound(const char* name);
-
-    // Hints: the tile-swap one at once, the slider one when the search behind it delivers. A hint
-    // holds only for the position it was asked for.
-    void OnHint();
-    void OnSlideHint(std::uint64_t request, const SlideHint& hint);
-    void ShowHint(const std::vector<Cell>& cells, const QString& word);
-    void ForgetHintOnAnotherPosition();
-
-    // Commands
-    void OnFromThisZip();
-    void OnOpen();
-    void OpenPicture(const QString& path, int pictureNumber, int pictureCount);
 
     std::unique_ptr<Profile> ownProfile_;
     Profile* profile_ = nullptr;
@@ -116,18 +85,15 @@ private:
     GameSettings settings_;
     PuzzlePicture puzzle_;
     CommandTable commands_;
+    KeptGame kept_;
+    GameSounds gameSounds_;
 
     BoardView* view_ = nullptr;
+    HintFlow* hints_ = nullptr;
     GameToolbar* toolbar_ = nullptr;
     GameMenus* menus_ = nullptr;
     GameStatusBar* statusBar_ = nullptr;
-    HintFlash* flash_ = nullptr;
-    HintRunner hints_;
-    std::uint64_t hintRequest_ = 0;
-    std::optional<Position> hintFor_;
-    QPointer<QWidget> solution_;
-
+    SolutionLink solution_;
+    std::optional<PuzzleRoutes> routes_;
     bool frameReady_ = false;
-    int toolbarAllowance_ = 0;
-    FrameMeasures measures_;
 };

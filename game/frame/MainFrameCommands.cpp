@@ -1,7 +1,9 @@
 // The main window's command table and the command handlers.
 #include "MainFrame.h"
 
+#include "BoardView.h"
 #include "GameDialogs.h"
+#include "HintFlow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,15 +18,6 @@ QKeySequence Ctrl(Qt::Key key)
     return QKeySequence(Qt::CTRL | key);
 }
 
-// The folder of a chosen file, without a trailing separator; a file at the root gives the root.
-QString FolderOf(const QString& path)
-{
-    const int cut = path.lastIndexOf('/');
-    if (cut < 0)
-        return QString();
-    return cut == 0 ? QStringLiteral("/") : path.left(cut);
-}
-
 } // namespace
 
 void MainFrame::BuildCommands()
@@ -33,12 +26,21 @@ void MainFrame::BuildCommands()
     GameSettings& s = settings_;
     const auto onNew = [this] {
         CloseSolution();
-        NewPuzzle(true, StartRoute::New);
+        routes_->Start(true, StartRoute::New);
     };
     c.Add(Id::New, "&New\tCtrl+N", Ctrl(Qt::Key_N), onNew);
     c.Add(Id::FromFolder, "From folder", {}, onNew);
-    c.Add(Id::FromThisZip, "From Zip archive", {}, [this] { OnFromThisZip(); });
-    c.Add(Id::Open, "&Open\tCtrl+O", Ctrl(Qt::Key_O), [this] { OnOpen(); });
+    c.Add(Id::FromThisZip, "From Zip archive", {}, [this] {
+        CloseSolution();
+        if (!routes_->AnotherFromThisZip())
+            ShowGameMessage(this, QStringLiteral("There is only 1 picture in this zip file!"));
+    });
+    // The solution window, if open, stays open and goes on showing the picture it has.
+    c.Add(Id::Open, "&Open\tCtrl+O", Ctrl(Qt::Key_O), [this] {
+        const ChosenPicture chosen = AskForPicture(this, settings_.Folder);
+        if (!chosen.FileTitle.isEmpty())
+            routes_->Open(chosen.PathName, chosen.PictureNumber, chosen.PictureCount);
+    });
     // Exit saves and ends the program just as the window's close box does.
     c.Add(Id::Exit, "E&xit", {}, [this] { close(); });
     const auto hasUndo = [this] { return session_.CanUndo(); };
@@ -48,21 +50,21 @@ void MainFrame::BuildCommands()
     c.AddShortcut(Id::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     c.Add(Id::Jumble, "&Jumble\tCtrl+J", Ctrl(Qt::Key_J),
           [this] { session_.StartGame(StartRoute::Jumble, settings_.Dimension, settings_.PuzzleMode); });
-    c.Add(Id::Grid, "&Grid\tCtrl+G", Ctrl(Qt::Key_G), [this] { settings_.Grid = !settings_.Grid; Repaint(); },
+    c.Add(Id::Grid, "&Grid\tCtrl+G", Ctrl(Qt::Key_G), [this] { settings_.Grid = !settings_.Grid; view_->repaint(); },
           [&s] { return s.Grid; });
     const char* const gridColours[] = {"Black", "White", "Red"};
     const char* const selColours[] = {"Black", "Yellow", "Red"};
     for (int code = 0; code < 3; ++code) {
         const auto grid = static_cast<GridLineColour>(code);
         const auto frame = static_cast<FrameColour>(code);
-        c.Add(Id::GridBlack + code, gridColours[code], {}, [this, grid] { settings_.GridColour = grid; Repaint(); },
+        c.Add(Id::GridBlack + code, gridColours[code], {}, [this, grid] { settings_.GridColour = grid; view_->repaint(); },
               [&s, grid] { return s.GridColour == grid; });
-        c.Add(Id::SelBlack + code, selColours[code], {}, [this, frame] { settings_.SelColour = frame; Repaint(); },
+        c.Add(Id::SelBlack + code, selColours[code], {}, [this, frame] { settings_.SelColour = frame; view_->repaint(); },
               [&s, frame] { return s.SelColour == frame; });
     }
     c.Add(Id::ShowSolution, "&Show solution\tCtrl+S", Ctrl(Qt::Key_S), [this] { ShowSolution(); });
     c.Add(Id::SolveForMe, "Sol&ve for me", {}, [this] { session_.SolveForMe(); });
-    c.Add(Id::Hint, "&Hint\tCtrl+H", Ctrl(Qt::Key_H), [this] { OnHint(); }, {},
+    c.Add(Id::Hint, "&Hint\tCtrl+H", Ctrl(Qt::Key_H), [this] { hints_->Request(); }, {},
           [this] { return !session_.Finished(); });
     c.Add(Id::Scoreboard, "Scoreboard", {}, [this] { ShowScoreboards(this, *profile_); });
     c.Add(Id::Toolbar, "&Toolbar", {}, [this] { toolbar_->ToggleShown(); },
@@ -73,7 +75,7 @@ void MainFrame::BuildCommands()
         // Even the size already set rebuilds and re-jumbles the puzzle.
         c.Add(Id::SizeFor(n), QStringLiteral("%1 x %1").arg(n), {}, [this, n] {
             settings_.Dimension = n;
-            NewPuzzle(false, StartRoute::Size);
+            routes_->Start(false, StartRoute::Size);
         }, [&s, n] { return s.Dimension == n; });
     }
     for (const auto& [id, mode, text] : {std::tuple{Id::ModeTileSwap, GameMode::TileSwap, "Tile swap"},
@@ -91,30 +93,3 @@ void MainFrame::BuildCommands()
     for (QAction* action : c.Actions())
         addAction(action);
 }
-
-void MainFrame::OnFromThisZip()
-{
-    CloseSolution();
-    if (!puzzle_.FromArchive() || puzzle_.Source().ZipCount < 1)
-        return;
-    if (!puzzle_.ChooseAnotherMember())
-        return ShowGameMessage(this, QStringLiteral("There is only 1 picture in this zip file!"));
-    NewPuzzle(false, StartRoute::FromThisZip);
-}
-
-// The solution window, if open, stays open and goes on showing the picture it has.
-void MainFrame::OnOpen()
-{
-    const ChosenPicture chosen = AskForPicture(this, settings_.Folder);
-    if (chosen.FileTitle.isEmpty())
-        return;
-    OpenPicture(chosen.PathName, chosen.PictureNumber, chosen.PictureCount);
-}
-
-void MainFrame::OpenPicture(const QString& path, int pictureNumber, int pictureCount)
-{
-    puzzle_.Choose(path, pictureNumber, pictureCount);
-    settings_.Folder = FolderOf(path);
-    NewPuzzle(false, StartRoute::Open);
-}
-

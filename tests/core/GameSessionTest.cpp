@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <string>
 
 namespace {
 
-class Recorder : public SessionObserver {
+class Recorder : public SessionListener {
 public:
     void Moved(const Move& move, const Position& before, const Position& after) override
     {
@@ -27,9 +28,26 @@ public:
     std::vector<GameResult> results;
 };
 
+// Writes its mark on every change, then does what the test asks.
+class Journal : public SessionListener {
+public:
+    Journal(std::string& log, char mark) : log_(log), mark_(mark) {}
+    void Changed() override
+    {
+        log_ += mark_;
+        if (then)
+            then();
+    }
+    std::function<void()> then;
+
+private:
+    std::string& log_;
+    char mark_;
+};
+
 class GameSessionTest : public ::testing::Test {
 protected:
-    GameSessionTest() { session.SetObserver(&seen); }
+    GameSessionTest() { session.AddListener(&seen); }
 
     void StartSolved(int n, GameMode mode)
     {
@@ -221,6 +239,25 @@ TEST_F(GameSessionTest, RandomPlayKeepsThePositionWholeAndAnnouncesEachGameOnce)
             }
         }
     }
+}
+
+// Told in the order they were added; one removed while the others are being told hears no more.
+TEST_F(GameSessionTest, EveryListenerIsToldInTurnUntilRemoved)
+{
+    std::string log;
+    Journal first(log, 'a');
+    Journal second(log, 'b');
+    session.AddListener(&first);
+    session.AddListener(&second);
+    const Position solved = Position::Solved(3, GameMode::TileSwap);
+    session.Arrange(solved);
+    EXPECT_EQ(log, "ab");
+    first.then = [&] { session.RemoveListener(&second); };
+    session.Arrange(solved);
+    EXPECT_EQ(log, "aba");
+    session.RemoveListener(&first);
+    session.Arrange(solved);
+    EXPECT_EQ(log, "aba");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-// Choosing and loading a new puzzle's picture, and keeping the window on the screen.
+// Choosing and loading a new puzzle's picture.
 #include "Picture.h"
 #include "PictureSource.h"
-#include "PuzzleSetup.h"
+#include "PuzzlePicture.h"
 #include "RandomSource.h"
 #include "TestArchives.h"
 #include "TestPictures.h"
@@ -23,7 +23,7 @@ int PixelWidth(const Picture& picture)
     return Picture::HimetricToPixels(picture.GetWidth());
 }
 
-class PuzzleSetupTest : public ::testing::Test {
+class PuzzlePictureTest : public ::testing::Test {
 protected:
     QString Add(const QString& name, const QByteArray& bytes)
     {
@@ -50,7 +50,7 @@ protected:
     const Picture& picture_ = puzzle_.Current();
 };
 
-TEST_F(PuzzleSetupTest, EmptyFolderOrOnlyBrokenFilesAskForTheBuiltInPicture)
+TEST_F(PuzzlePictureTest, EmptyFolderOrOnlyBrokenFilesAskForTheBuiltInPicture)
 {
     EXPECT_FALSE(Load(true));
     Add("broken.jpg", "not a picture at all");
@@ -61,7 +61,7 @@ TEST_F(PuzzleSetupTest, EmptyFolderOrOnlyBrokenFilesAskForTheBuiltInPicture)
     EXPECT_FALSE(puzzle_.FromArchive());
 }
 
-TEST_F(PuzzleSetupTest, FolderOfOnlyThePictureOnShowGivesItAgain)
+TEST_F(PuzzlePictureTest, FolderOfOnlyThePictureOnShowGivesItAgain)
 {
     const QString only = Add("only.bmp", Bmp(120, 90));
     ASSERT_TRUE(Load(true));
@@ -72,7 +72,7 @@ TEST_F(PuzzleSetupTest, FolderOfOnlyThePictureOnShowGivesItAgain)
     EXPECT_EQ(PixelWidth(picture_), 120);
 }
 
-TEST_F(PuzzleSetupTest, RandomChoiceFromAnArchivePicksOneOfItsPictures)
+TEST_F(PuzzlePictureTest, RandomChoiceFromAnArchivePicksOneOfItsPictures)
 {
     const QString zip = AddArchive("holiday.zip", 3);
     ASSERT_TRUE(Load(true));
@@ -84,7 +84,7 @@ TEST_F(PuzzleSetupTest, RandomChoiceFromAnArchivePicksOneOfItsPictures)
     EXPECT_TRUE(puzzle_.FromArchive());
 }
 
-TEST_F(PuzzleSetupTest, ReloadReadsTheNumberedMemberAndClampsStaleNumbers)
+TEST_F(PuzzlePictureTest, ReloadReadsTheNumberedMemberAndClampsStaleNumbers)
 {
     const QString set = AddArchive("set.zip", 3);
     for (const auto& [asked, read] : {std::pair{2, 2}, {3, 3}, {0, 1}, {9, 3}}) {
@@ -112,17 +112,6 @@ TEST(ZipIndexChoice, AlwaysAnotherPictureAndNeverSpinsWithoutOne)
     EXPECT_EQ(ChooseAnotherZipIndex(1, 1, random), 1);
     EXPECT_EQ(ChooseAnotherZipIndex(1, 0, random), 1);
     EXPECT_EQ(ChooseAnotherZipIndex(1, -1, random), 1);
-}
-
-TEST(WindowPlacement, KeepsTheWindowOnTheScreen)
-{
-    const ScreenLimits limits{1000, 700};
-    EXPECT_EQ(PlaceWindow(QRect(50, 10, 600, 500), limits), QRect(50, 10, 600, 500));
-    EXPECT_EQ(PlaceWindow(QRect(600, 10, 600, 500), limits).topLeft(), QPoint(50, 10));
-    EXPECT_EQ(PlaceWindow(QRect(40, 10, 990, 500), limits).topLeft(), QPoint(40, 10))
-        << "already near the left edge";
-    EXPECT_EQ(PlaceWindow(QRect(50, 300, 600, 500), limits).topLeft(), QPoint(50, 5));
-    EXPECT_EQ(PlaceWindow(QRect(50, 300, 600, 500), limits).size(), QSize(600, 500));
 }
 
 } // namespace

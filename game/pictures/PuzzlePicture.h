@@ -1,11 +1,10 @@
 #pragma once
 
-#include "BoardFitting.h"
 #include "Picture.h"
 #include "PictureSource.h"
 #include "ZipPictureArchive.h"
 
-#include <QRect>
+#include <QSize>
 #include <QString>
 
 class RandomSource;
@@ -21,6 +20,9 @@ public:
     const PictureSource& Source() const { return source_; }
     // The picture on show came out of an archive (the New command then has its archive form).
     bool FromArchive() const { return source_.Type == PictureSource::Kind::ArchiveMember; }
+    // The picture's own size in pixels at the screen's pixels per inch, which the board is
+    // fitted to and the solution window shows.
+    QSize NaturalSize(int dpiX, int dpiY) const;
 
     // A new puzzle's picture. Random: a picture file or picture-holding archive of folder (not its
     // sub-folders), never the one on show unless it is the only one, and a random picture of an
@@ -47,8 +49,3 @@ int ChooseAnotherZipIndex(int current, int count, RandomSource& random);
 
 // The picture's size in pixels at the given pixels per inch.
 int NaturalPixels(int himetric, int pixelsPerInch);
-
-// Keeps a window of frame rectangle r on the screen area whose limits are given: too far right
-// (and not already near the left edge) moves it to x = 50; too low moves it to y = 5. r and the
-// result are relative to the top-left corner of the screen's available area.
-QRect PlaceWindow(const QRect& r, const ScreenLimits& limits);

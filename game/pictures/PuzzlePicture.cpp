@@ -1,4 +1,4 @@
-#include "PuzzleSetup.h"
+#include "PuzzlePicture.h"
 
 #include "PictureExtensions.h"
 #include "PictureFinder.h"
@@ -66,14 +66,7 @@ int NaturalPixels(int himetric, int pixelsPerInch)
     return Picture::MulDiv(himetric, pixelsPerInch, 2540);
 }
 
-QRect PlaceWindow(const QRect& r, const ScreenLimits& limits)
+QSize PuzzlePicture::NaturalSize(int dpiX, int dpiY) const
 {
-    QRect placed = r;
-    const int right = placed.x() + placed.width();
-    const int bottom = placed.y() + placed.height();
-    if (right > limits.MaxWidth && placed.x() > 50)
-        placed.moveLeft(50);
-    if (bottom > limits.MaxHeight)
-        placed.moveTop(5);
-    return placed;
+    return QSize(NaturalPixels(picture_.GetWidth(), dpiX), NaturalPixels(picture_.GetHeight(), dpiY));
 }

@@ -1,0 +1,90 @@
+#include "PuzzleRoutes.h"
+
+#include "BoardView.h"
+#include "GameSettings.h"
+#include "GameToolbar.h"
+#include "KeptGame.h"
+
+#include <QMainWindow>
+
+namespace {
+
+// The folder of a chosen file, without a trailing separator; a file at the root gives the root.
+QString FolderOf(const QString& path)
+{
+    const int cut = path.lastIndexOf('/');
+    if (cut < 0)
+        return QString();
+    return cut == 0 ? QStringLiteral("/") : path.left(cut);
+}
+
+} // namespace
+
+// The toolbar's allowance is measured once, with the toolbar as it first stands.
+PuzzleRoutes::PuzzleRoutes(QMainWindow& window, BoardView& board, const GameToolbar& toolbar,
+                           GameSession& session, GameSettings& settings, PuzzlePicture& puzzle)
+    : window_(window), board_(board), toolbar_(toolbar), session_(session), settings_(settings),
+      puzzle_(puzzle), fitter_(window, toolbar.sizeHint().height() + 12)
+{
+}
+
+QSize PuzzleRoutes::NaturalSize() const
+{
+    return puzzle_.NaturalSize(board_.logicalDpiX(), board_.logicalDpiY());
+}
+
+void PuzzleRoutes::Start(bool random, StartRoute route)
+{
+    FitNewPicture(random);
+    session_.StartGame(route, settings_.Dimension, settings_.PuzzleMode);
+    Show();
+}
+
+bool PuzzleRoutes::Resume(KeptGame& kept)
+{
+    const std::optional<KeptRecord> record = kept.Take(settings_.Dimension, settings_.PuzzleMode);
+    if (!record)
+        return false;
+    puzzle_.Choose(QString::fromStdString(record->Saved.Picture), record->Saved.ZipIndex, 0);
+    if (!FitNewPicture(false) && !record->Saved.Picture.empty()) {
+        puzzle_.Choose(QString(), 1, 0);  // the first puzzle is drawn as if nothing had been kept
+        return false;
+    }
+    kept.Resume(*record);
+    Show();
+    return true;
+}
+
+void PuzzleRoutes::Open(const QString& path, int pictureNumber, int pictureCount)
+{
+    puzzle_.Choose(path, pictureNumber, pictureCount);
+    settings_.Folder = FolderOf(path);
+    Start(false, StartRoute::Open);
+}
+
+bool PuzzleRoutes::AnotherFromThisZip()
+{
+    if (!puzzle_.FromArchive() || puzzle_.Source().ZipCount < 1)
+        return true;
+    if (!puzzle_.ChooseAnotherMember())
+        return false;
+    Start(false, StartRoute::FromThisZip);
+    return true;
+}
+
+bool PuzzleRoutes::FitNewPicture(bool random)
+{
+    const bool loaded = puzzle_.Load(random, settings_.Folder);
+    const bool toolbarShown = toolbar_.Placement().Shown;
+    board_.SetBoardSize(fitter_.BoardFor(NaturalSize(), settings_.Dimension, toolbarShown));
+    fitter_.KeepOnScreen();
+    return loaded;
+}
+
+// The session's new game has already repainted the board.
+void PuzzleRoutes::Show()
+{
+    window_.showNormal();
+    if (shown_)
+        shown_(puzzle_.FromArchive());
+}
