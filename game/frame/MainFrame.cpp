@@ -6,6 +6,7 @@
 #include "GameStatusBar.h"
 #include "HintFlow.h"
 #include "PictureDrop.h"
+#include "PlayerProgress.h"
 #include "Profile.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ MainFrame::MainFrame(MainFrameOptions options)
     CreateBars();
     routes_.emplace(*this, *view_, *toolbar_, session_, settings_, puzzle_);
     routes_->OnShown([this](bool fromArchive) { menus_->SetNewCommandStyle(fromArchive); });
+    progress_ = new PlayerProgress(*this, session_, settings_, *routes_, puzzle_, *statusBar_);
     move(50, 10);
 
     random_.Seed(static_cast<unsigned>(options.Clock ? options.Clock->Now() : systemClock_.Now()));
@@ -82,10 +84,11 @@ MainFrame::~MainFrame()
         session_.RemoveListener(listener);
 }
 
-// In this order: a finished game's sound and whole picture come before the congratulations.
+// In this order: a finished game's sound and whole picture come before the congratulations, the
+// history has the game before any dialog shows, and a daily result comes last.
 std::vector<SessionListener*> MainFrame::Followers()
 {
-    return {hints_, &gameSounds_, view_, statusBar_, &kept_, this};
+    return {hints_, &gameSounds_, view_, statusBar_, &kept_, progress_, this, progress_->Announcer()};
 }
 
 void MainFrame::CreateBars()

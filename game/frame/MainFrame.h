@@ -21,6 +21,7 @@ class GameMenus;
 class GameStatusBar;
 class HintFlash;
 class HintFlow;
+class PlayerProgress;
 class Profile;
 
 // Where the frame gets what it would otherwise take from the machine; tests supply their own.
@@ -90,6 +91,7 @@ private:
 
     BoardView* view_ = nullptr;
     HintFlow* hints_ = nullptr;
+    PlayerProgress* progress_ = nullptr;
     GameToolbar* toolbar_ = nullptr;
     GameMenus* menus_ = nullptr;
     GameStatusBar* statusBar_ = nullptr;

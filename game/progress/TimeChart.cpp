@@ -94,14 +94,17 @@ void TimeChart::PaintScale(QPainter& painter, const QRect& plot, std::int64_t to
 void TimeChart::PaintBars(QPainter& painter, const QRect& plot, std::int64_t top) const
 {
     const auto best = std::min_element(times_.begin(), times_.end()) - times_.begin();
-    // Fifty slots whatever the count, so bars keep their width as games come in.
-    const double slot = plot.width() / double(std::max<size_t>(times_.size(), 50));
+    // Fifty slots whatever the count, so bars keep their width as games come in, and the latest
+    // game always stands at the right.
+    const size_t slotCount = std::max<size_t>(times_.size(), 50);
+    const double slot = plot.width() / double(slotCount);
+    const double first = plot.left() + double(slotCount - times_.size()) * slot;
     const double gap = std::max(1.0, slot * 0.2);
     const QColor bar = palette().color(QPalette::Highlight);
     const QColor bestBar(0xE0, 0x9F, 0x1F);
     for (size_t i = 0; i < times_.size(); ++i) {
         const double height = plot.height() * double(times_[i]) / double(top);
-        const QRectF shape(plot.left() + i * slot + gap / 2, plot.bottom() - height, slot - gap, height);
+        const QRectF shape(first + i * slot + gap / 2, plot.bottom() - height, slot - gap, height);
         QPainterPath path;
         path.addRoundedRect(shape, std::min(3.0, shape.width() / 3), std::min(3.0, shape.width() / 3));
         QColor fill = std::ptrdiff_t(i) == best ? bestBar : bar;
@@ -109,7 +112,7 @@ void TimeChart::PaintBars(QPainter& painter, const QRect& plot, std::int64_t top
         fill.setAlphaF(0.45 + 0.55 * double(i + 1) / double(times_.size()));
         painter.fillPath(path, fill);
     }
-    const double bestCentre = plot.left() + (double(best) + 0.5) * slot;
+    const double bestCentre = first + (double(best) + 0.5) * slot;
     const double bestTop = plot.bottom() - plot.height() * double(times_[size_t(best)]) / double(top);
     const QString label = tr("best %1").arg(ProgressText::ClockText(times_[size_t(best)]));
     const int width = fontMetrics().horizontalAdvance(label);

@@ -1,0 +1,92 @@
+#include "PlayerProgress.h"
+
+#include "DailyPuzzle.h"
+#include "DailyResultDialog.h"
+#include "GameClock.h"
+#include "GameSettings.h"
+#include "ProgressText.h"
+#include "PuzzleRoutes.h"
+#include "StatisticsWindow.h"
+
+#include <QFileInfo>
+#include <QStatusBar>
+
+PlayerProgress::PlayerProgress(QWidget& window, GameSession& session, GameSettings& settings, PuzzleRoutes& routes,
+                               const PuzzlePicture& puzzle, QStatusBar& status, HistoryRecorder recorder)
+    : QObject(&window), window_(window), session_(session), settings_(settings), routes_(routes), puzzle_(puzzle),
+      status_(status), recorder_(std::move(recorder))
+{
+    announcer_.Owner = this;
+}
+
+void PlayerProgress::StartDaily()
+{
+    const std::chrono::year_month_day today = LocalToday();
+    settings_.Dimension = DailyPuzzle::N;
+    settings_.PuzzleMode = GameMode::Slider;
+    startingDaily_ = true;
+    routes_.StartBuiltInAt(DailyPuzzle::PositionFor(today));
+    startingDaily_ = false;
+    recorder_.BeginDaily(today);
+    status_.showMessage(tr("Daily puzzle of %1").arg(QString::fromStdString(DailyPuzzle::IsoDate(today))), 8000);
+}
+
+void PlayerProgress::OpenStatistics()
+{
+    StatisticsWindow window(recorder_.Store(), &window_);
+    window.exec();
+}
+
+void PlayerProgress::Moved(const Move& move, const Position& before, const Position& after)
+{
+    const Cell from = before.HoleCell(), to = after.HoleCell();
+    tilesMoved_ += move.Type == Move::Kind::Swap ? 1 : std::abs(from.Column - to.Column) + std::abs(from.Row - to.Row);
+}
+
+void PlayerProgress::GameStarted()
+{
+    tilesMoved_ = 0;
+    last_.reset();
+    status_.clearMessage();
+    if (!startingDaily_)
+        recorder_.BeginOther();
+}
+
+void PlayerProgress::Completed(const GameResult& result)
+{
+    FinishedGame game;
+    game.Result = result;
+    game.FinishedAt = session_.StartTime() + result.Elapsed;
+    game.TilesMoved = tilesMoved_;
+    game.HintsShown = session_.HintsUsed() ? 1 : 0;
+    game.Picture = PictureName();
+    bool written = false;
+    last_ = recorder_.Record(game, &written);
+    if (!written)
+        status_.showMessage(tr("This game could not be added to your history (%1).").arg(recorder_.Store().Path()));
+}
+
+void PlayerProgress::AnnounceDaily()
+{
+    if (!last_ || last_->DailyDate.empty())
+        return;
+    const QString line = ProgressText::ShareLine(*last_);
+    // Counted up to the puzzle's own date, which a game finished after midnight is still of.
+    const auto date = DailyPuzzle::ParseIsoDate(last_->DailyDate).value_or(LocalToday());
+    const int streak = DailyPuzzle::Streak(recorder_.Store().Load().Records, date);
+    status_.showMessage(line);
+    DailyResultDialog dialog(line, streak, &window_);
+    dialog.exec();
+}
+
+QString PlayerProgress::PictureName() const
+{
+    const PictureSource& source = puzzle_.Source();
+    // Kept as data, the same in every language.
+    if (source.IsBuiltIn())
+        return QStringLiteral("Built-in picture");
+    const QString file = QFileInfo(source.Path).fileName();
+    if (source.Type == PictureSource::Kind::ArchiveMember)
+        return QStringLiteral("%1 #%2").arg(file).arg(source.ZipIndex);
+    return file;
+}

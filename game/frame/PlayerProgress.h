@@ -1,0 +1,56 @@
+#pragma once
+
+#include "GameSession.h"
+#include "HistoryRecorder.h"
+
+#include <QObject>
+#include <QString>
+
+class CommandTable;
+class GameSettings;
+class PuzzleRoutes;
+class PuzzlePicture;
+class QStatusBar;
+class QWidget;
+
+// The player's progress in the window: every game the player finishes goes into the history, the
+// statistics window and the daily puzzle are a command away, and a finished daily puzzle ends
+// with its line to share. It follows the session for itself; its Announcer follows after the
+// congratulations, so the history has the game before any dialog shows.
+class PlayerProgress : public QObject, public SessionListener {
+    Q_OBJECT
+public:
+    PlayerProgress(QWidget& window, GameSession& session, GameSettings& settings, PuzzleRoutes& routes,
+                   const PuzzlePicture& puzzle, QStatusBar& status, HistoryRecorder recorder = HistoryRecorder());
+
+    // Today's daily puzzle: a 4 x 4 slider of the built-in picture, the size and mode set to it.
+    void StartDaily();
+    void OpenStatistics();
+    std::optional<GameRecord> LastRecord() const { return last_; }
+
+    void Moved(const Move& move, const Position& before, const Position& after) override;
+    void GameStarted() override;
+    void Completed(const GameResult& result) override;
+    // Told after the congratulations: shows a finished daily puzzle's result.
+    SessionListener* Announcer() { return &announcer_; }
+
+private:
+    struct DailyAnnouncer : SessionListener {
+        PlayerProgress* Owner = nullptr;
+        void Completed(const GameResult&) override { Owner->AnnounceDaily(); }
+    };
+    void AnnounceDaily();
+    QString PictureName() const;
+
+    QWidget& window_;
+    GameSession& session_;
+    GameSettings& settings_;
+    PuzzleRoutes& routes_;
+    const PuzzlePicture& puzzle_;
+    QStatusBar& status_;
+    HistoryRecorder recorder_;
+    DailyAnnouncer announcer_;
+    bool startingDaily_ = false;
+    int tilesMoved_ = 0;  // a slide of several tiles counts each; a swap counts once
+    std::optional<GameRecord> last_;  // the game just finished, until the next begins
+};
