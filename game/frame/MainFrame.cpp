@@ -65,7 +65,7 @@ MainFrame::MainFrame(MainFrameOptions options)
     CreateBars();
     routes_.emplace(*this, *view_, *toolbar_, session_, settings_, puzzle_);
     routes_->OnShown([this](bool fromArchive) { menus_->SetNewCommandStyle(fromArchive); });
-    progress_ = new PlayerProgress(*this, session_, settings_, *routes_, puzzle_, *statusBar_);
+    progress_ = new PlayerProgress(*this, *profile_, session_, settings_, *routes_, puzzle_, *statusBar_);
     move(50, 10);
 
     random_.Seed(static_cast<unsigned>(options.Clock ? options.Clock->Now() : systemClock_.Now()));

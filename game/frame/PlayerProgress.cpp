@@ -4,6 +4,7 @@
 #include "DailyResultDialog.h"
 #include "GameClock.h"
 #include "GameSettings.h"
+#include "Profile.h"
 #include "ProgressText.h"
 #include "PuzzleRoutes.h"
 #include "StatisticsWindow.h"
@@ -11,12 +12,22 @@
 #include <QFileInfo>
 #include <QStatusBar>
 
-PlayerProgress::PlayerProgress(QWidget& window, GameSession& session, GameSettings& settings, PuzzleRoutes& routes,
-                               const PuzzlePicture& puzzle, QStatusBar& status, HistoryRecorder recorder)
-    : QObject(&window), window_(window), session_(session), settings_(settings), routes_(routes), puzzle_(puzzle),
-      status_(status), recorder_(std::move(recorder))
+namespace {
+
+// Beside the kept game, in its section: the date of the daily puzzle it is, empty for any other.
+constexpr const char* KeptSection = "Game";
+constexpr const char* DailyEntry = "Daily";
+
+} // namespace
+
+PlayerProgress::PlayerProgress(QWidget& window, Profile& profile, GameSession& session, GameSettings& settings,
+                               PuzzleRoutes& routes, const PuzzlePicture& puzzle, QStatusBar& status,
+                               HistoryRecorder recorder)
+    : QObject(&window), window_(window), profile_(profile), session_(session), settings_(settings), routes_(routes),
+      puzzle_(puzzle), status_(status), recorder_(std::move(recorder))
 {
     announcer_.Owner = this;
+    keptDaily_ = DailyPuzzle::ParseIsoDate(profile_.GetProfileString(KeptSection, DailyEntry).toStdString());
 }
 
 void PlayerProgress::StartDaily()
@@ -28,6 +39,7 @@ void PlayerProgress::StartDaily()
     routes_.StartBuiltInAt(DailyPuzzle::PositionFor(today));
     startingDaily_ = false;
     recorder_.BeginDaily(today);
+    KeepDailyMark();
     status_.showMessage(tr("Daily puzzle of %1").arg(QString::fromStdString(DailyPuzzle::IsoDate(today))), 8000);
 }
 
@@ -48,8 +60,30 @@ void PlayerProgress::GameStarted()
     tilesMoved_ = 0;
     last_.reset();
     status_.clearMessage();
-    if (!startingDaily_)
-        recorder_.BeginOther();
+    const auto kept = std::exchange(keptDaily_, std::nullopt);
+    if (startingDaily_)
+        return;
+    if (kept && CarriesOnKeptDaily(*kept)) {
+        recorder_.BeginDaily(*kept);
+        return KeepDailyMark();
+    }
+    recorder_.BeginOther();
+    profile_.WriteProfileString(KeptSection, DailyEntry, QString());
+}
+
+// A kept game goes on with its moves, or, when none were made, from the daily position itself;
+// a fresh game at the first start has neither.
+bool PlayerProgress::CarriesOnKeptDaily(std::chrono::year_month_day date) const
+{
+    const Position& now = session_.Current();
+    return now.N() == DailyPuzzle::N && now.Mode() == GameMode::Slider
+        && (session_.Moves() > 0 || now == DailyPuzzle::PositionFor(date));
+}
+
+void PlayerProgress::KeepDailyMark()
+{
+    if (const auto date = recorder_.Daily())
+        profile_.WriteProfileString(KeptSection, DailyEntry, QString::fromStdString(DailyPuzzle::IsoDate(*date)));
 }
 
 void PlayerProgress::Completed(const GameResult& result)

@@ -8,6 +8,7 @@
 
 class CommandTable;
 class GameSettings;
+class Profile;
 class PuzzleRoutes;
 class PuzzlePicture;
 class QStatusBar;
@@ -20,8 +21,10 @@ class QWidget;
 class PlayerProgress : public QObject, public SessionListener {
     Q_OBJECT
 public:
-    PlayerProgress(QWidget& window, GameSession& session, GameSettings& settings, PuzzleRoutes& routes,
-                   const PuzzlePicture& puzzle, QStatusBar& status, HistoryRecorder recorder = HistoryRecorder());
+    // Before the kept game is carried on: a daily puzzle left at the last close stays one.
+    PlayerProgress(QWidget& window, Profile& profile, GameSession& session, GameSettings& settings,
+                   PuzzleRoutes& routes, const PuzzlePicture& puzzle, QStatusBar& status,
+                   HistoryRecorder recorder = HistoryRecorder());
 
     // Today's daily puzzle: a 4 x 4 slider of the built-in picture, the size and mode set to it.
     void StartDaily();
@@ -40,9 +43,13 @@ private:
         void Completed(const GameResult&) override { Owner->AnnounceDaily(); }
     };
     void AnnounceDaily();
+    // Whether the game just begun is the daily puzzle of the date kept at the last close.
+    bool CarriesOnKeptDaily(std::chrono::year_month_day date) const;
+    void KeepDailyMark();
     QString PictureName() const;
 
     QWidget& window_;
+    Profile& profile_;
     GameSession& session_;
     GameSettings& settings_;
     PuzzleRoutes& routes_;
@@ -51,6 +58,7 @@ private:
     HistoryRecorder recorder_;
     DailyAnnouncer announcer_;
     bool startingDaily_ = false;
+    std::optional<std::chrono::year_month_day> keptDaily_;  // until the first game begins
     int tilesMoved_ = 0;  // a slide of several tiles counts each; a swap counts once
     std::optional<GameRecord> last_;  // the game just finished, until the next begins
 };

@@ -799,6 +799,10 @@ TEST_F(MainFrameTest, TheDailyPuzzleIsTheDatesPositionAndEndsWithItsLineToShare)
     EXPECT_EQ(frame->Settings().Dimension, 4);
     EXPECT_EQ(frame->Settings().PuzzleMode, GameMode::Slider);
     EXPECT_TRUE(frame->Source().IsBuiltIn());
+    // Left at close and carried on at the next start, it is still the daily puzzle.
+    frame->close();
+    frame = Start();
+    EXPECT_EQ(frame->Session().Current(), DailyPuzzle::PositionFor(LocalToday()));
 
     QString shared;
     QTimer answerer;
