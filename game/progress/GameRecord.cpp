@@ -138,7 +138,7 @@ std::optional<GameRecord> Parse(std::string_view line)
     const bool knownMode = fields[3] == "swap" || fields[3] == "slider";
     const bool daily = fields[9] != "-";
     if (!n || *n < Position::MinN || *n > Position::MaxN || !knownMode || !moves || !tiles || !seconds
-        || !hints || !fewest || (daily && !IsIsoDate(fields[9])) || !picture)
+        || *seconds > RecordFormat::MaxSeconds || !hints || !fewest || (daily && !IsIsoDate(fields[9])) || !picture)
         return std::nullopt;
     record.N = *n;
     record.Mode = fields[3] == "slider" ? GameMode::Slider : GameMode::TileSwap;

@@ -31,6 +31,8 @@ struct GameRecord {
 namespace RecordFormat {
 
 constexpr std::string_view Tag = "G1";
+// A hundred years: no game lasts longer, and every sum and scale of times stays far from overflow.
+constexpr std::int64_t MaxSeconds = 100LL * 365 * 24 * 3600;
 
 // The record's line, with its newline.
 std::string Line(const GameRecord& record);

@@ -3,6 +3,7 @@
 #include "DailyPuzzle.h"
 
 #include <QDateTime>
+#include <algorithm>
 
 HistoryRecorder::HistoryRecorder(HistoryStore store) : store_(std::move(store)) {}
 
@@ -14,7 +15,7 @@ GameRecord HistoryRecorder::Record(const FinishedGame& game, bool* written)
     record.Mode = static_cast<GameMode>(game.Result.Mode);
     record.Moves = game.Result.Moves;
     record.TilesMoved = game.TilesMoved;
-    record.Seconds = std::max<std::int64_t>(game.Result.Elapsed, 0);
+    record.Seconds = std::clamp<std::int64_t>(game.Result.Elapsed, 0, RecordFormat::MaxSeconds);
     record.Hints = game.HintsShown;
     record.Fewest = game.Fewest;
     if (daily_)

@@ -64,7 +64,7 @@ TEST(RecordFormat, DamagedOrForeignLinesAreRefused)
     for (const std::string& line :
          {std::string(), std::string("G1"), good.substr(0, good.rfind('\t')), with(0, "G2"),
           with(1, "2026-02-30T07:15:02Z"), with(1, "2026-12-08 07:15:02Z"), with(1, "2026-12-08T07:15:02+0100"),
-          with(2, "11"), with(2, "2"), with(3, "slide"), with(4, "-1"), with(5, "x"), with(6, "99999999999999999999"),
+          with(2, "11"), with(2, "2"), with(3, "slide"), with(4, "-1"), with(5, "x"), with(6, "99999999999999999999"), with(6, "9000000000000000000"),
           with(7, ""), with(8, "4 8"), with(9, "2026-13-01"), with(10, "bad\\qescape"), with(10, "trailing\\")})
         EXPECT_FALSE(RecordFormat::Parse(line)) << line;
 }
