@@ -107,7 +107,7 @@ void StatisticsWindow::ShowChartOfRow(int row)
 {
     if (row < 0 || row >= int(figures_.size())) {
         chartTitle_->setText(tr("Times of the latest games"));
-        chart_->SetTimes({}, tr("any size"));
+        chart_->SetTimes({}, QString());
         return;
     }
     const GroupStatistics& group = figures_[size_t(row)];

@@ -41,7 +41,7 @@ void TimeChart::SetTimes(std::vector<std::int64_t> seconds, const QString& puzzl
 QString TimeChart::Summary() const
 {
     if (times_.empty())
-        return tr("No games of %1 yet.").arg(puzzleName_);
+        return puzzleName_.isEmpty() ? tr("No finished games yet.") : tr("No games of %1 yet.").arg(puzzleName_);
     const auto [fastest, slowest] = std::minmax_element(times_.begin(), times_.end());
     return tr("Last %n game(s) of %1: fastest %2, slowest %3, mean %4, latest %5.", nullptr, int(times_.size()))
         .arg(puzzleName_, ProgressText::ClockText(*fastest), ProgressText::ClockText(*slowest),
