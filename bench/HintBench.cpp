@@ -1,21 +1,25 @@
-// What a 4 x 4 slider hint costs: the shortest search on 50 fixed random positions, with and
-// without linear conflicts, in the same run; median and worst per position as counters, in
-// processor time, since the machine is shared and wall time follows its load. The positions are
-// shuffles with their parity mended, so every solvable arrangement is equally likely, as after the
-// game's jumble of 10,000 random slides: about 52 moves from solved on average, far harder than
-// positions a short random walk away. The search without linear conflicts gives up at 400 million
-// nodes (about ten seconds), so that the run stays within minutes: its worst time is then a lower
-// bound, and `gave_up` says how often. A large board's good solution is timed beside them.
-#include "SlideHint.h"
+// What slider hints cost, in processor time (the machine is shared, and wall time follows its
+// load). The 4 x 4 positions are shuffles with their parity mended, so every solvable arrangement
+// is equally likely, as after the game's jumble of 10,000 random slides: about 52 moves from solved
+// on average. Each is searched over the pattern tables, built beforehand, with the plain sums only
+// (the reference) and then with their mirror images as well, as the game does; the second run also
+// checks that every path solves its position in as many moves as the first found, so both are
+// shortest. Figures per position: median, 99th percentile and worst. The 3 x 3 and the large
+// board's good hint are timed the same way, one hint at a time.
+#include "Distances3x3.h"
+#include "PatternSearch.h"
+#include "ShortestTables.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <ctime>
-#include <limits>
 #include <numeric>
 #include <random>
 
 namespace {
+
+constexpr int Positions = 200;
 
 double ProcessorSeconds()
 {
@@ -33,64 +37,134 @@ HintPosition RandomSolvable(int n, std::mt19937& random)
     return position;
 }
 
+std::vector<HintPosition> RandomPositions(int n, int count, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::vector<HintPosition> made;
+    for (int i = 0; i < count; ++i)
+        made.push_back(RandomSolvable(n, random));
+    return made;
+}
+
 const std::vector<HintPosition>& Positions4x4()
 {
-    static const std::vector<HintPosition> positions = [] {
-        std::mt19937 random(20261208);
-        std::vector<HintPosition> made;
-        for (int i = 0; i < 50; ++i)
-            made.push_back(RandomSolvable(4, random));
-        return made;
-    }();
+    static const std::vector<HintPosition> positions = RandomPositions(4, Positions, 20261208);
     return positions;
 }
 
-void BM_Hint4x4(benchmark::State& state, bool linearConflicts, std::uint64_t nodeBudget)
+const PatternLookup& Tables()
 {
+    static const PatternLookup tables = *PatternLookup::From(*PatternTables::Build());
+    return tables;
+}
+
+bool Solves(HintPosition position, const SlideHint& hint)
+{
+    for (int cell : hint.path) {
+        if (!AreNeighbours(position.n, cell, position.HoleCell()))
+            return false;
+        SlideIntoHole(position, cell);
+    }
+    return IsSolvedSlider(position) && static_cast<int>(hint.path.size()) == hint.movesToGo;
+}
+
+// Median, 99th percentile and worst of `seconds`, in milliseconds.
+void CountTimes(benchmark::State& state, std::vector<double> seconds)
+{
+    std::sort(seconds.begin(), seconds.end());
+    const std::size_t count = seconds.size();
+    state.counters["median_ms"] = 1000 * (seconds[(count - 1) / 2] + seconds[count / 2]) / 2;
+    state.counters["p99_ms"] = 1000 * seconds[(count * 99 + 99) / 100 - 1];
+    state.counters["worst_ms"] = 1000 * seconds.back();
+}
+
+// Lengths found by the reference run, for the mirrored run to agree with.
+std::vector<int>& PlainLengths()
+{
+    static std::vector<int> lengths;
+    return lengths;
+}
+
+void BM_Shortest4x4(benchmark::State& state, bool mirrored)
+{
+    const PatternLookup& tables = Tables();
     ShortestSearch search;
-    search.nodeBudget = nodeBudget;
-    search.linearConflicts = linearConflicts;
+    search.mirrored = mirrored;
     for (auto _ : state) {
         std::vector<double> seconds;
-        std::uint64_t nodes = 0;
-        int moves = 0, overBudget = 0, gaveUp = 0;
+        std::vector<int> lengths;
+        double nodes = 0;
+        int shortest = 0;
         for (const HintPosition& position : Positions4x4()) {
             const double start = ProcessorSeconds();
-            const SlideHint hint = FindShortestSlide(position, search);
+            const SlideHint hint = SearchShortest4x4(position, tables, search);
             seconds.push_back(ProcessorSeconds() - start);
-            nodes += hint.nodes;
-            moves += hint.movesToGo;
-            overBudget += hint.nodes > ShortestSearch::DefaultNodeBudget;
-            gaveUp += hint.status == HintStatus::OutOfBudget;
+            nodes += static_cast<double>(hint.nodes);
+            lengths.push_back(hint.movesToGo);
+            const std::size_t i = lengths.size() - 1;
+            shortest += hint.shortest && Solves(position, hint) &&
+                        (PlainLengths().size() <= i || PlainLengths()[i] == hint.movesToGo);
         }
-        const double total = std::accumulate(seconds.begin(), seconds.end(), 0.0);
-        std::sort(seconds.begin(), seconds.end());
-        const double count = static_cast<double>(seconds.size());
-        state.counters["median_ms"] = 1000 * (seconds[seconds.size() / 2 - 1] + seconds[seconds.size() / 2]) / 2;
-        state.counters["worst_ms"] = 1000 * seconds.back();
-        state.counters["mean_moves"] = moves / (count - gaveUp);
-        state.counters["Mnodes_per_s"] = static_cast<double>(nodes) / total / 1e6;
-        state.counters["mean_Mnodes"] = static_cast<double>(nodes) / count / 1e6;
-        state.counters["over_budget"] = overBudget;
-        state.counters["gave_up"] = gaveUp;
+        if (!mirrored)
+            PlainLengths() = lengths;
+        CountTimes(state, seconds);
+        state.counters["positions"] = static_cast<double>(seconds.size());
+        state.counters["shortest"] = shortest;
+        state.counters["mean_moves"] = std::accumulate(lengths.begin(), lengths.end(), 0.0) / lengths.size();
+        state.counters["mean_knodes"] = nodes / lengths.size() / 1000;
     }
 }
-BENCHMARK_CAPTURE(BM_Hint4x4, linear_conflicts, true, std::numeric_limits<std::uint64_t>::max())
-    ->Iterations(1)->Unit(benchmark::kSecond);
-BENCHMARK_CAPTURE(BM_Hint4x4, manhattan_only, false, 400'000'000)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_Shortest4x4, plain_sums, false)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_Shortest4x4, with_mirror_images, true)->Iterations(1)->Unit(benchmark::kSecond);
+
+// What a fresh profile waits for once: the tables built, on two threads, and laid out for the
+// search (processor time counts both threads; wall time is what a player waits).
+void BM_BuildTables(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const double start = ProcessorSeconds();
+        const auto wallStart = std::chrono::steady_clock::now();
+        const std::optional<PatternLookup> built = LoadOrBuild({});
+        state.counters["processor_s"] = ProcessorSeconds() - start;
+        state.counters["wall_s"] = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+        state.counters["memory_MB"] = static_cast<double>(built->MemoryBytes()) / (1 << 20);
+    }
+}
+BENCHMARK(BM_BuildTables)->Iterations(1)->Unit(benchmark::kSecond);
+
+// Every hint of the 3 x 3 walks its complete table; the table itself is made before the timing.
+void BM_Shortest3x3(benchmark::State& state)
+{
+    Distances3x3::Get();
+    std::vector<HintPosition> positions = RandomPositions(3, 2000, 3);
+    positions.push_back({3, {7, 5, 6, 1, 4, 3, 2, -1, 0}});  // one of the two that need 31 moves
+    for (auto _ : state) {
+        std::vector<double> seconds;
+        for (const HintPosition& position : positions) {
+            const double start = ProcessorSeconds();
+            benchmark::DoNotOptimize(FindShortestSlide(position));
+            seconds.push_back(ProcessorSeconds() - start);
+        }
+        CountTimes(state, seconds);
+    }
+}
+BENCHMARK(BM_Shortest3x3)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The first hint on a 10 x 10 board plans the whole good solution.
 void BM_GoodHint10x10(benchmark::State& state)
 {
-    std::mt19937 random(7);
-    std::vector<HintPosition> positions;
-    for (int i = 0; i < 8; ++i)
-        positions.push_back(RandomSolvable(10, random));
-    std::size_t next = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(FindGoodSlide(positions[next++ % positions.size()]));
+    const std::vector<HintPosition> positions = RandomPositions(10, 20, 7);
+    for (auto _ : state) {
+        std::vector<double> seconds;
+        for (const HintPosition& position : positions) {
+            const double start = ProcessorSeconds();
+            benchmark::DoNotOptimize(FindGoodSlide(position));
+            seconds.push_back(ProcessorSeconds() - start);
+        }
+        CountTimes(state, seconds);
+    }
 }
-BENCHMARK(BM_GoodHint10x10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GoodHint10x10)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

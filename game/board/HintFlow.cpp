@@ -4,9 +4,8 @@
 #include "GameHint.h"
 #include "HintFlash.h"
 
-HintFlow::HintFlow(GameSession& session, BoardView& board, std::uint64_t nodeBudget)
-    : QObject(&board), session_(session), board_(board), flash_(new HintFlash(&board)),
-      runner_(nodeBudget)
+HintFlow::HintFlow(GameSession& session, BoardView& board)
+    : QObject(&board), session_(session), board_(board), flash_(new HintFlash(&board))
 {
 }
 
@@ -38,8 +37,6 @@ void HintFlow::Deliver(std::uint64_t request, const SlideHint& hint)
 {
     if (request != request_ || askedFor_ != session_.Current())
         return;
-    if (hint.status == HintStatus::OutOfBudget)
-        return emit Worded(QStringLiteral("no hint yet"));
     Show(HintCells(hint, session_.Current().N()), QString());
 }
 

@@ -18,7 +18,7 @@ class HintFlash;
 class HintFlow : public QObject, public SessionListener {
     Q_OBJECT
 public:
-    HintFlow(GameSession& session, BoardView& board, std::uint64_t nodeBudget);
+    HintFlow(GameSession& session, BoardView& board);
     ~HintFlow() override;
 
     // A hint for the position in play; nothing once the game is finished.

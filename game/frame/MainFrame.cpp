@@ -56,7 +56,7 @@ MainFrame::MainFrame(MainFrameOptions options)
     }, this);
     setCentralWidget(view_);
     FixFrameToItsContents(*this);
-    hints_ = new HintFlow(session_, *view_, options.HintNodeBudget);
+    hints_ = new HintFlow(session_, *view_);
     // The first picture of an archive, as the open-picture dialog starts with.
     new PictureDrop(this, [this](const QString& path) { routes_->Open(path, 1, 0); });
 

@@ -30,7 +30,6 @@ struct MainFrameOptions {
     Profile* SharedProfile = nullptr;    // null: a profile of the frame's own
     std::unique_ptr<SoundPlayer> Sounds; // null: the speakers
     const GameClock* Clock = nullptr;    // null: the calendar clock
-    std::uint64_t HintNodeBudget = ShortestSearch::DefaultNodeBudget;  // of a slider hint's search
 };
 
 // The game's one window: the board in the middle, the menus, toolbar and status line around it.

@@ -3,11 +3,14 @@
 #include "DailyPuzzle.h"
 #include "DailyResultDialog.h"
 #include "GameClock.h"
+#include "GameHint.h"
 #include "GameSettings.h"
 #include "Profile.h"
 #include "ProgressText.h"
 #include "PuzzleRoutes.h"
+#include "SlideHint.h"
 #include "StatisticsWindow.h"
+#include "SwapHint.h"
 
 #include <QFileInfo>
 #include <QStatusBar>
@@ -59,6 +62,7 @@ void PlayerProgress::GameStarted()
 {
     tilesMoved_ = 0;
     last_.reset();
+    FindFewest();
     status_.clearMessage();
     const auto kept = std::exchange(keptDaily_, std::nullopt);
     if (startingDaily_)
@@ -93,11 +97,43 @@ void PlayerProgress::Completed(const GameResult& result)
     game.FinishedAt = session_.StartTime() + result.Elapsed;
     game.TilesMoved = tilesMoved_;
     game.HintsShown = session_.HintsUsed() ? 1 : 0;
+    game.Fewest = fewest_;
     game.Picture = PictureName();
     bool written = false;
     last_ = recorder_.Record(game, &written);
     if (!written)
         status_.showMessage(tr("This game could not be added to your history (%1).").arg(recorder_.Store().Path()));
+}
+
+void PlayerProgress::FindFewest()
+{
+    const std::uint64_t game = ++game_;
+    fewest_.reset();
+    shortest_ = {};  // stops and joins the search for the game before
+    const Position& start = session_.Current();
+    // A game carried on from the last run no longer has its starting position.
+    if (session_.Moves() > 0)
+        return;
+    if (start.Mode() == GameMode::TileSwap)
+        return FewestFound(game, SwapsToGo(HintPositionOf(start)));
+    if (!HasShortestLength(start.N(), start.Mode()))
+        return;
+    // The first 4 x 4 search waits seconds for its tables: never on the window's thread.
+    shortest_ = std::jthread([this, game, position = HintPositionOf(start)](std::stop_token stop) {
+        const int fewest = ShortestLength(position, stop);
+        if (fewest >= 0)
+            QMetaObject::invokeMethod(this, [this, game, fewest] { FewestFound(game, fewest); }, Qt::QueuedConnection);
+    });
+}
+
+void PlayerProgress::FewestFound(std::uint64_t game, int fewest)
+{
+    if (game != game_)
+        return;
+    fewest_ = fewest;
+    if (const auto daily = recorder_.Daily(); daily && session_.Moves() == 0)
+        status_.showMessage(tr("Daily puzzle of %1: the fewest possible is %n tile move(s).", nullptr, fewest)
+                                .arg(QString::fromStdString(DailyPuzzle::IsoDate(*daily))), 8000);
 }
 
 void PlayerProgress::AnnounceDaily()

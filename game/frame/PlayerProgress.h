@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <thread>
 
 class CommandTable;
 class GameSettings;
@@ -46,6 +47,10 @@ private:
     // Whether the game just begun is the daily puzzle of the date kept at the last close.
     bool CarriesOnKeptDaily(std::chrono::year_month_day date) const;
     void KeepDailyMark();
+    // The fewest tile moves (swaps in tile swap) that solve the game's starting position: at once
+    // for tile swap, from a worker for 3 x 3 and 4 x 4 sliders, unknown for the rest.
+    void FindFewest();
+    void FewestFound(std::uint64_t game, int fewest);
     QString PictureName() const;
 
     QWidget& window_;
@@ -60,5 +65,8 @@ private:
     bool startingDaily_ = false;
     std::optional<std::chrono::year_month_day> keptDaily_;  // until the first game begins
     int tilesMoved_ = 0;  // a slide of several tiles counts each; a swap counts once
+    std::optional<int> fewest_;
+    std::uint64_t game_ = 0;  // counts games begun, so that a late answer for an earlier one is dropped
+    std::jthread shortest_;
     std::optional<GameRecord> last_;  // the game just finished, until the next begins
 };

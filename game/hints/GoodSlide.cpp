@@ -5,18 +5,9 @@
 #include "SlideHint.h"
 
 #include <array>
-#include <limits>
 #include <queue>
 
 namespace {
-
-// A 3 x 3 needs few thousand nodes at most.
-ShortestSearch Unlimited()
-{
-    ShortestSearch search;
-    search.nodeBudget = std::numeric_limits<std::uint64_t>::max();
-    return search;
-}
 
 class Reduction {
 public:
@@ -151,7 +142,7 @@ private:
         }
         if (IsSolvedSlider(small))
             return true;
-        const SlideHint hint = FindShortestSlide(small, Unlimited());
+        const SlideHint hint = FindShortestSlide(small);
         if (hint.status != HintStatus::Found)
             return false;
         for (int cell : hint.path)

@@ -1,7 +1,5 @@
 #include "HintRunner.h"
 
-HintRunner::HintRunner(std::uint64_t nodeBudget) : nodeBudget_(nodeBudget) {}
-
 HintRunner::~HintRunner()
 {
     Cancel();
@@ -34,7 +32,6 @@ void HintRunner::Search(std::stop_token stop, std::uint64_t request, const HintP
         hint = *kept;
     } else {
         ShortestSearch search;
-        search.nodeBudget = nodeBudget_;
         search.stop = stop;
         hint = FindSlideHint(position, search);
         plan_.Keep(position, hint);

@@ -16,14 +16,13 @@
 //    still the latest (a result may be on its way when the player moves);
 //  - on every move, new game or close: Cancel(). Cancel returns once the worker has stopped, which
 //    the searches check for every few thousand steps (well under a millisecond), so it may be
-//    called freely;
-//  - OutOfBudget means "no hint yet".
+//    called freely.
 // A cancelled search delivers nothing.
 class HintRunner {
 public:
     using Deliver = std::function<void(std::uint64_t request, const SlideHint& hint)>;
 
-    explicit HintRunner(std::uint64_t nodeBudget = ShortestSearch::DefaultNodeBudget);
+    HintRunner() = default;
     ~HintRunner();
     HintRunner(const HintRunner&) = delete;
     HintRunner& operator=(const HintRunner&) = delete;
@@ -37,7 +36,6 @@ private:
     void Search(std::stop_token stop, std::uint64_t request, const HintPosition& position,
                 const Deliver& deliver);
 
-    const std::uint64_t nodeBudget_;
     std::uint64_t lastRequest_ = 0;
     SlidePlan plan_;  // touched by the one worker only; Start joins the previous one first
     std::jthread worker_;

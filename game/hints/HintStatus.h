@@ -7,5 +7,5 @@ enum class HintStatus {
     Unsolvable,   // a slider arrangement that no slides can solve (two tiles were swapped)
     Invalid,      // not a position of this mode: wrong size, tiles missing or repeated
     Cancelled,    // stopped from outside before an answer was found
-    OutOfBudget,  // the search gave up at its node budget: "no hint yet"
+    OutOfBudget,  // a search with a node budget gave up there
 };

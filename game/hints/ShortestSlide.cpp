@@ -1,6 +1,11 @@
-// IDA* for 3 x 3 and 4 x 4 sliders. The search runs hundreds of millions of nodes on hard 4 x 4
-// positions, so the state is a few small arrays on the stack, the heuristic is updated per move
-// from lookup tables, and no move undoes the one before it.
+// Shortest slider solutions: the 3 x 3 from its complete table; the 4 x 4 by IDA* over the pattern
+// tables, or, while those are still being made, by IDA* over the Manhattan distance plus linear
+// conflicts, which needs no tables and is quick near the solved position. That search keeps its
+// state in a few small arrays on the stack, updates the heuristic per move from small tables, and
+// never undoes the move before.
+#include "Distances3x3.h"
+#include "PatternSearch.h"
+#include "ShortestTables.h"
 #include "SlideHint.h"
 
 #include <array>
@@ -83,11 +88,11 @@ struct SearchTables {
     }
 };
 
-template <int N, bool LinearConflicts>
+template <int N>
 class IdaStar {
 public:
-    IdaStar(const HintPosition& position, const ShortestSearch& search)
-        : tables_(SearchTables<N>::Get()), budget_(search.nodeBudget), stop_(search.stop)
+    IdaStar(const HintPosition& position, std::uint64_t nodeBudget, std::stop_token stop)
+        : tables_(SearchTables<N>::Get()), budget_(nodeBudget), stop_(std::move(stop))
     {
         for (int cell = 0; cell < Cells; ++cell) {
             const int tile = position.cells[cell];
@@ -125,16 +130,14 @@ private:
         int h = 0;
         for (int cell = 0; cell < Cells; ++cell)
             h += tables_.distance[tiles_[cell]][cell];
-        if constexpr (LinearConflicts) {
-            rowCode_.fill(SearchTables<N>::EmptyLine);
-            columnCode_.fill(SearchTables<N>::EmptyLine);
-            for (int cell = 0; cell < Cells; ++cell) {
-                rowCode_[cell / N] += tables_.rowDelta[tiles_[cell]][cell];
-                columnCode_[cell % N] += tables_.columnDelta[tiles_[cell]][cell];
-            }
-            for (int line = 0; line < N; ++line)
-                h += tables_.conflicts[rowCode_[line]] + tables_.conflicts[columnCode_[line]];
+        rowCode_.fill(SearchTables<N>::EmptyLine);
+        columnCode_.fill(SearchTables<N>::EmptyLine);
+        for (int cell = 0; cell < Cells; ++cell) {
+            rowCode_[cell / N] += tables_.rowDelta[tiles_[cell]][cell];
+            columnCode_[cell % N] += tables_.columnDelta[tiles_[cell]][cell];
         }
+        for (int line = 0; line < N; ++line)
+            h += tables_.conflicts[rowCode_[line]] + tables_.conflicts[columnCode_[line]];
         return h;
     }
 
@@ -177,9 +180,9 @@ private:
         const unsigned alongLine = across ? hole / N : hole % N;
         const unsigned leavingLine = across ? cell % N : cell / N;
         const unsigned enteringLine = across ? hole % N : hole / N;
-        const int leaving = LinearConflicts ? crossDelta[tile][cell] : 0;
-        const int entering = LinearConflicts ? crossDelta[tile][hole] : 0;
-        if (LinearConflicts && (leaving | entering) != 0) {
+        const int leaving = crossDelta[tile][cell];
+        const int entering = crossDelta[tile][hole];
+        if ((leaving | entering) != 0) {
             const auto& conflicts = tables_.conflicts;
             next += conflicts[cross[leavingLine] - leaving] - conflicts[cross[leavingLine]] +
                     conflicts[cross[enteringLine] + entering] - conflicts[cross[enteringLine]];
@@ -189,12 +192,10 @@ private:
                 nextBound_ = moves + 1 + next;
             return false;
         }
-        const int alongChange = LinearConflicts ? alongDelta[tile][hole] - alongDelta[tile][cell] : 0;
-        if constexpr (LinearConflicts) {
-            along[alongLine] += alongChange;
-            cross[leavingLine] -= leaving;
-            cross[enteringLine] += entering;
-        }
+        const int alongChange = alongDelta[tile][hole] - alongDelta[tile][cell];
+        along[alongLine] += alongChange;
+        cross[leavingLine] -= leaving;
+        cross[enteringLine] += entering;
         tiles_[hole] = static_cast<std::uint8_t>(tile);
         tiles_[cell] = Absent;
         path_[moves] = static_cast<std::int8_t>(cell);
@@ -202,11 +203,9 @@ private:
             return true;
         tiles_[cell] = static_cast<std::uint8_t>(tile);
         tiles_[hole] = Absent;
-        if constexpr (LinearConflicts) {
-            along[alongLine] -= alongChange;
-            cross[leavingLine] += leaving;
-            cross[enteringLine] -= entering;
-        }
+        along[alongLine] -= alongChange;
+        cross[leavingLine] += leaving;
+        cross[enteringLine] -= entering;
         return false;
     }
 
@@ -225,10 +224,10 @@ private:
     bool halted_ = false;
 };
 
-template <int N, bool LinearConflicts>
-SlideHint Solve(const HintPosition& position, const ShortestSearch& search)
+template <int N>
+SlideHint Solve(const HintPosition& position, std::uint64_t nodeBudget, std::stop_token stop)
 {
-    IdaStar<N, LinearConflicts> ida(position, search);
+    IdaStar<N> ida(position, nodeBudget, std::move(stop));
     const HintStatus status = ida.Run();
     SlideHint hint;
     if (status == HintStatus::Found)
@@ -239,7 +238,21 @@ SlideHint Solve(const HintPosition& position, const ShortestSearch& search)
     return hint;
 }
 
+// About a hundredth of a second: enough for positions a few dozen moves from solved.
+constexpr std::uint64_t QuickBudget = 500'000;
+
 } // namespace
+
+SlideHint SearchWithoutTables(const HintPosition& position, std::uint64_t nodeBudget, std::stop_token stop)
+{
+    SlideHint hint;
+    if (position.n != 3 && position.n != 4)
+        return hint;
+    hint.status = SlideStatus(position);
+    if (hint.status != HintStatus::Found)
+        return hint;
+    return position.n == 3 ? Solve<3>(position, nodeBudget, std::move(stop)) : Solve<4>(position, nodeBudget, std::move(stop));
+}
 
 SlideHint FindShortestSlide(const HintPosition& position, const ShortestSearch& search)
 {
@@ -250,6 +263,26 @@ SlideHint FindShortestSlide(const HintPosition& position, const ShortestSearch& 
     if (hint.status != HintStatus::Found)
         return hint;
     if (position.n == 3)
-        return search.linearConflicts ? Solve<3, true>(position, search) : Solve<3, false>(position, search);
-    return search.linearConflicts ? Solve<4, true>(position, search) : Solve<4, false>(position, search);
+        return HintFromPath(position, Distances3x3::Get().ShortestPath(position), true);
+    if (ShortestTables::IfReady() == nullptr) {
+        const SlideHint quick = SearchWithoutTables(position, QuickBudget, search.stop);
+        if (quick.status != HintStatus::OutOfBudget)
+            return quick;
+    }
+    const PatternLookup* tables = ShortestTables::Wait(search.stop);
+    if (tables == nullptr) {
+        hint.status = HintStatus::Cancelled;
+        return hint;
+    }
+    return SearchShortest4x4(position, *tables, search);
+}
+
+int ShortestLength(const HintPosition& position, std::stop_token stop)
+{
+    ShortestSearch search;
+    search.stop = std::move(stop);
+    const SlideHint hint = FindShortestSlide(position, search);
+    if (hint.status == HintStatus::Solved)
+        return 0;
+    return hint.status == HintStatus::Found ? hint.movesToGo : -1;
 }

@@ -31,9 +31,5 @@ SlideHint FindSlideHint(const HintPosition& position, const ShortestSearch& sear
 {
     if (position.n > 4)
         return FindGoodSlide(position, search.stop);
-    SlideHint hint = FindShortestSlide(position, search);
-    // A hard 4 x 4 can outrun the budget; a good move then serves better than none.
-    if (hint.status == HintStatus::OutOfBudget && position.n == 4)
-        return FindGoodSlide(position, search.stop);
-    return hint;
+    return FindShortestSlide(position, search);
 }

@@ -20,24 +20,31 @@ struct SlideHint {
 };
 
 struct ShortestSearch {
-    // Under a second of one core here (about 48 million nodes a second with linear conflicts).
-    static constexpr std::uint64_t DefaultNodeBudget = 40'000'000;
-
-    std::uint64_t nodeBudget = DefaultNodeBudget;
-    bool linearConflicts = true;  // off only to measure what they save
+    bool mirrored = true;  // off only to measure what the mirrored lookup saves
     std::stop_token stop;
 };
 
-// The first move of a shortest solution of a 3 x 3 or 4 x 4 slider position (IDA* over the
-// Manhattan distance plus linear conflicts). Other sizes are Invalid.
+// The first move of a shortest solution of a 3 x 3 or 4 x 4 slider position; other sizes are
+// Invalid. A 4 x 4 needs the pattern tables (ShortestTables): a position near solved is found
+// without them, any other waits until they are ready, a few seconds at most on a fresh profile.
 SlideHint FindShortestSlide(const HintPosition& position, const ShortestSearch& search = {});
+
+// The fewest single-tile moves that solve a 3 x 3 or 4 x 4 slider position: 0 when solved, -1
+// when it cannot be solved, is of another size, or `stop` was requested first. Milliseconds once
+// the tables are ready.
+int ShortestLength(const HintPosition& position, std::stop_token stop = {});
+
+// IDA* over the Manhattan distance plus linear conflicts (two tiles in their home line in the wrong
+// order need two more moves), for 3 x 3 and 4 x 4: shortest, and needs no tables, but hard 4 x 4
+// positions take it seconds, so it ends OutOfBudget after `nodeBudget` nodes.
+SlideHint SearchWithoutTables(const HintPosition& position, std::uint64_t nodeBudget, std::stop_token stop = {});
 
 // The first move of a good solution for any size: the top row and the left column are put in
 // place tile by tile until a 3 x 3 remains, which is solved shortest. Always quick: a fifth of a
 // second at most, for the first lines of a 10 x 10.
 SlideHint FindGoodSlide(const HintPosition& position, std::stop_token stop = {});
 
-// Shortest for 3 x 3 and 4 x 4, good for larger boards and for a 4 x 4 that outruns the budget.
+// Shortest for 3 x 3 and 4 x 4, good for larger boards.
 SlideHint FindSlideHint(const HintPosition& position, const ShortestSearch& search = {});
 
 // The status of a position before any search: Found when there is something to search for.

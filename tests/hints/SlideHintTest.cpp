@@ -1,3 +1,4 @@
+#include "PatternSearch.h"
 #include "SlideHint.h"
 #include "TestPositions.h"
 
@@ -37,33 +38,47 @@ TEST(ShortestSlide, MatchesBreadthFirstSearchOfTheWhole3x3Space)
         ASSERT_EQ(hint.status, shortest == 0 ? HintStatus::Solved : HintStatus::Found);
         // A path as long as the shortest that ends solved is a shortest one, first move included.
         EXPECT_EQ(hint.movesToGo, shortest);
+        EXPECT_EQ(ShortestLength(position), shortest);
         EXPECT_TRUE(IsSolvedSlider(Play(position, hint.path)));
     }
     for (const HintPosition& position : hardest)
         EXPECT_EQ(FindShortestSlide(position).movesToGo, 31);
 }
 
-TEST(ShortestSlide, Solves4x4ShortestWithAndWithoutLinearConflicts)
+TEST(ShortestSlide, Each4x4HintSolvesInItsCountAndItsMoveIsOneCloser)
 {
-    const HintPosition turned = Published57();
-    const SlideHint hint = FindShortestSlide(turned);
-    EXPECT_EQ(hint.movesToGo, 57);
-    EXPECT_TRUE(IsSolvedSlider(Play(turned, hint.path)));
-
-    // Both heuristics are exact lower bounds, so both searches must find the same length.
+    const PatternLookup& tables = SharedTables();
+    std::vector<HintPosition> positions = {Published57()};
     std::mt19937 random(11);
-    ShortestSearch manhattanOnly;
-    manhattanOnly.linearConflicts = false;
-    for (int i = 0; i < 20; ++i) {
-        HintPosition position = Solved(4);
+    for (int i = 0; i < 6; ++i)
+        positions.push_back(RandomSolvable(4, random));
+    for (int i = 0; i < 6; ++i) {
+        HintPosition near = Solved(4);
         for (int step = 0; step < 40; ++step) {
-            const std::vector<HintPosition> next = Slides(position);
-            position = next[random() % next.size()];
+            const std::vector<HintPosition> next = Slides(near);
+            near = next[random() % next.size()];
         }
-        const SlideHint withConflicts = FindShortestSlide(position);
-        EXPECT_EQ(withConflicts.movesToGo, FindShortestSlide(position, manhattanOnly).movesToGo);
-        EXPECT_TRUE(IsSolvedSlider(Play(position, withConflicts.path)));
+        positions.push_back(near);
     }
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const HintPosition& position = positions[i];
+        const SlideHint hint = FindShortestSlide(position);
+        ASSERT_EQ(hint.status, HintStatus::Found) << i;
+        EXPECT_TRUE(hint.shortest);
+        EXPECT_EQ(static_cast<int>(hint.path.size()), hint.movesToGo);
+        EXPECT_TRUE(IsSolvedSlider(Play(position, hint.path)));
+        HintPosition moved = position;
+        SlideIntoHole(moved, hint.tileCell);
+        EXPECT_EQ(ShortestLength(moved), hint.movesToGo - 1) << i;
+        // Each bound is a true lower bound, so every way of searching ends at the same length.
+        ShortestSearch plainSums;
+        plainSums.mirrored = false;
+        EXPECT_EQ(SearchShortest4x4(position, tables, plainSums).movesToGo, hint.movesToGo) << i;
+        if (i > 6) {
+            EXPECT_EQ(SearchWithoutTables(position, UINT64_MAX).movesToGo, hint.movesToGo) << i;
+        }
+    }
+    EXPECT_EQ(ShortestLength(positions.front()), 57);
 }
 
 TEST(SlideHint, RefusesBadAndUnsolvablePositionsWithoutSearching)
@@ -88,9 +103,7 @@ TEST(SlideHint, RefusesBadAndUnsolvablePositionsWithoutSearching)
         {{3, {0, 1, 2, 3, 4, 5, 6, -1}}, HintStatus::Invalid}, {{11, std::vector<int>(121, 0)}, HintStatus::Invalid},
     };
     for (const auto& [position, status] : cases) {
-        ShortestSearch none;
-        none.nodeBudget = 0;  // a search would end OutOfBudget
-        EXPECT_EQ(FindSlideHint(position, none).status, status) << position.n;
+        EXPECT_EQ(FindSlideHint(position).status, status) << position.n;
         EXPECT_EQ(FindGoodSlide(position).status, status);
     }
     EXPECT_EQ(FindSlideHint(solvedWithHoleMoved).tileCell, 24);

@@ -1,5 +1,8 @@
 #include "TestPositions.h"
 
+#include "ShortestTables.h"
+#include "TableFile.h"
+
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <numeric>
@@ -29,6 +32,12 @@ HintPosition Published57()
     for (int i = 0; i < 16; ++i)
         turned.cells[15 - i] = published[i] == 0 ? HintPosition::Hole : 15 - published[i];
     return turned;
+}
+
+const PatternLookup& SharedTables()
+{
+    ShortestTables::UseStore(TableFileStore(QStringLiteral(TILORA_TEST_TABLE_FILE)));
+    return *ShortestTables::Wait();
 }
 
 HintPosition Play(HintPosition position, const std::vector<int>& path)

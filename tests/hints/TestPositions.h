@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HintPosition.h"
+#include "PatternLookup.h"
 
 #include <cstdint>
 #include <functional>
@@ -12,6 +13,8 @@ HintPosition Solved(int n);
 HintPosition RandomSolvable(int n, std::mt19937& random);
 // A 4 x 4 position whose published shortest solution takes 57 moves: a search of millions of nodes.
 HintPosition Published57();
+// The process's 4 x 4 tables, kept in the build folder between test runs.
+const PatternLookup& SharedTables();
 // Plays the path, failing the test on any move that is not a tile next to the hole.
 HintPosition Play(HintPosition position, const std::vector<int>& path);
 

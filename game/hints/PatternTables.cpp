@@ -1,0 +1,126 @@
+#include "PatternTables.h"
+
+#include <algorithm>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+constexpr char Magic[8] = {'T', 'i', 'l', 'o', 'r', 'a', 'P', 'T'};
+constexpr std::uint32_t FormatVersion = 1;
+
+void PutNumber(std::vector<std::uint8_t>& bytes, std::uint64_t value, int size)
+{
+    for (int i = 0; i < size; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+// FNV-1a: enough to tell a damaged or cut file from a whole one; nobody gains by forging tables.
+std::uint64_t Checksum(const std::uint8_t* bytes, std::size_t size)
+{
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    for (std::size_t i = 0; i < size; ++i)
+        hash = (hash ^ bytes[i]) * 0x100000001b3u;
+    return hash;
+}
+
+// Everything before the values: the format and the groups' tiles, so that tables of another
+// partition are never taken for these.
+std::vector<std::uint8_t> Header(const PatternTables::Partition& groups)
+{
+    std::vector<std::uint8_t> header(std::begin(Magic), std::end(Magic));
+    PutNumber(header, FormatVersion, 4);
+    PutNumber(header, groups.size(), 1);
+    for (const std::vector<int>& tiles : groups) {
+        PutNumber(header, tiles.size(), 1);
+        for (int tile : tiles)
+            PutNumber(header, static_cast<std::uint64_t>(tile), 1);
+    }
+    return header;
+}
+
+// Every tile in exactly one group, so that the sum is a lower bound and is 0 only when solved.
+bool IsPartition(const PatternTables::Partition& groups)
+{
+    unsigned seen = 0;
+    for (const std::vector<int>& tiles : groups) {
+        if (!IsPatternGroup(tiles))
+            return false;
+        for (int tile : tiles) {
+            if ((seen >> tile & 1) != 0)
+                return false;
+            seen |= 1u << tile;
+        }
+    }
+    return seen == (1u << (PatternDatabase::Cells - 1)) - 1;
+}
+
+} // namespace
+
+const PatternTables::Partition& PatternTables::Groups663()
+{
+    // Two blocks of two rows by three columns, and the column left above the hole's home:
+    //   A A A C
+    //   A A A C
+    //   B B B C
+    //   B B B .
+    // Mirrored, the blocks stand upright and the single line lies along the bottom, so the two
+    // sums see different pairs of tiles get in each other's way. Of the 6-6-3 partitions tried,
+    // this searched the fewest nodes.
+    static const Partition groups = {{{0, 1, 2, 4, 5, 6}, {8, 9, 10, 12, 13, 14}, {3, 7, 11}}};
+    return groups;
+}
+
+std::optional<PatternTables> PatternTables::Build(std::stop_token stop, const Partition& groups)
+{
+    if (!IsPartition(groups))
+        return std::nullopt;
+    // The two large groups take about the same time: one on a worker, one here.
+    std::optional<PatternDatabase> first;
+    std::thread worker([&] { first = PatternDatabase::Build(groups[0], stop); });
+    std::optional<PatternDatabase> second = PatternDatabase::Build(groups[1], stop);
+    std::optional<PatternDatabase> third = second ? PatternDatabase::Build(groups[2], stop) : std::nullopt;
+    worker.join();
+    if (!first || !second || !third)
+        return std::nullopt;
+    return PatternTables({std::move(*first), std::move(*second), std::move(*third)});
+}
+
+std::vector<std::uint8_t> PatternTables::ToBytes() const
+{
+    Partition groups;
+    for (int group = 0; group < Groups; ++group)
+        groups[group] = databases_[group].Tiles();
+    std::vector<std::uint8_t> bytes = Header(groups);
+    for (const PatternDatabase& database : databases_)
+        bytes.insert(bytes.end(), database.Values().begin(), database.Values().end());
+    PutNumber(bytes, Checksum(bytes.data(), bytes.size()), 8);
+    return bytes;
+}
+
+std::optional<PatternTables> PatternTables::FromBytes(const std::vector<std::uint8_t>& bytes, const Partition& groups)
+{
+    if (!IsPartition(groups))
+        return std::nullopt;
+    const std::vector<std::uint8_t> header = Header(groups);
+    std::size_t size = header.size() + 8;
+    for (const std::vector<int>& tiles : groups)
+        size += PatternDatabase::PlacingCount(static_cast<int>(tiles.size()));
+    if (bytes.size() != size || !std::equal(header.begin(), header.end(), bytes.begin()))
+        return std::nullopt;
+    std::uint64_t stored = 0;
+    for (int i = 0; i < 8; ++i)
+        stored |= static_cast<std::uint64_t>(bytes[size - 8 + i]) << (8 * i);
+    if (stored != Checksum(bytes.data(), size - 8))
+        return std::nullopt;
+    std::vector<std::optional<PatternDatabase>> databases;
+    auto values = bytes.begin() + static_cast<std::ptrdiff_t>(header.size());
+    for (const std::vector<int>& tiles : groups) {
+        const auto end = values + static_cast<std::ptrdiff_t>(PatternDatabase::PlacingCount(static_cast<int>(tiles.size())));
+        databases.push_back(PatternDatabase::FromValues(tiles, std::vector<std::uint8_t>(values, end)));
+        if (!databases.back())
+            return std::nullopt;
+        values = end;
+    }
+    return PatternTables({std::move(*databases[0]), std::move(*databases[1]), std::move(*databases[2])});
+}
