@@ -67,8 +67,10 @@ const PatternTables::Partition& PatternTables::Groups663()
     // Mirrored, the blocks stand upright and the single line lies along the bottom, so the two
     // sums see different pairs of tiles get in each other's way. Of the 6-6-3 partitions tried,
     // this searched the fewest nodes.
-    static const Partition groups = {{{0, 1, 2, 4, 5, 6}, {8, 9, 10, 12, 13, 14}, {3, 7, 11}}};
-    return groups;
+    // Never destroyed: a build still running at exit reads it until the table keeper, made
+    // earlier and so destroyed later, has stopped that build.
+    static const Partition* const groups = new Partition{{{0, 1, 2, 4, 5, 6}, {8, 9, 10, 12, 13, 14}, {3, 7, 11}}};
+    return *groups;
 }
 
 std::optional<PatternTables> PatternTables::Build(std::stop_token stop, const Partition& groups)
