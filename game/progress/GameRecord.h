@@ -15,7 +15,7 @@ struct GameRecord {
     int Moves = 0;
     int TilesMoved = 0;
     std::int64_t Seconds = 0;
-    int Hints = 0;                 // hints shown during the game
+    int Hints = 0;                 // 1 when hints were shown during the game (room for a count)
     std::optional<int> Fewest;     // the fewest tile moves (swaps in tile swap) that solve the start
     std::string DailyDate;         // "2026-12-08" for that date's daily puzzle; empty for other games
     std::string Picture;           // the picture's name, UTF-8

@@ -13,7 +13,7 @@ struct FinishedGame {
     GameResult Result;
     std::int64_t FinishedAt = 0;  // seconds since the epoch
     int TilesMoved = 0;
-    int HintsShown = 0;
+    int HintsShown = 0;  // 1 when hints were shown
     std::optional<int> Fewest;
     QString Picture;
 };
