@@ -218,6 +218,6 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios();
     benchmark::Shutdown();
-    PrintGamePeakMemory(TwelveMegapixelJpeg(), Screen, 1.5);
+    PrintGamePeakMemory(TwelveMegapixelJpeg(), Screen, 1.3);
     return 0;
 }

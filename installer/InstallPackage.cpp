@@ -24,6 +24,12 @@ InstallPackage::InstallPackage(const QString& path) : file_(path)
     file_.open(QIODevice::ReadOnly);
 }
 
+void InstallPackage::Expect(const PackageShape& shape)
+{
+    shape_ = shape;
+    built_ = false;
+}
+
 bool InstallPackage::BuildDirectory()
 {
     directory_.clear();
@@ -43,20 +49,50 @@ bool InstallPackage::IsDamaged()
 
 bool InstallPackage::Walk()
 {
-    qint64 tagPosition = FindLastTag();
+    const qint64 lastTag = shape_ ? FindByShape() : FindLastTag();
+    if (lastTag < 0)
+        return false;
+    // With a shape the start tag's place is known, and nothing of the package lies before it.
+    const qint64 start = shape_ ? lastTag + TagSize - shape_->bytes : 0;
+    const int maxRecords = shape_ ? shape_->records : MaxRecords;
+    qint64 tagPosition = lastTag;
     char tagBytes[TagSize];
-    while (tagPosition >= 0 && ReadAt(tagPosition, tagBytes, TagSize)) {
+    while (tagPosition >= start && ReadAt(tagPosition, tagBytes, TagSize)) {
         const qint32 tag = ReadInt32(tagBytes);
         if (tag == StartTag)
-            return true;
+            return !shape_ || (tagPosition == start && EntryCount() == shape_->records);
         PackageEntry entry;
-        if (tag != RecordTag || !ReadRecord(tagPosition, &entry))
+        if (tag != RecordTag || EntryCount() == maxRecords || !ReadRecord(tagPosition, &entry)
+            || entry.dataOffset < start + TagSize)
             return false;
         directory_.push_back(entry);
         // Records follow one another without gaps: the one before ends just before this data.
         tagPosition = entry.dataOffset - TagSize;
     }
     return false;
+}
+
+qint64 InstallPackage::FindByShape()
+{
+    const QByteArray& trailer = shape_->lastTrailer;
+    const qint64 piece = qMax<qint64>(64 * 1024, trailer.size());
+    for (qint64 end = file_.size(); end >= trailer.size();) {
+        const qint64 begin = qMax<qint64>(0, end - piece);
+        QByteArray bytes(end - begin, '\0');
+        if (!ReadAt(begin, bytes.data(), bytes.size()))
+            return -1;
+        for (qsizetype at = bytes.lastIndexOf(trailer); at >= 0; at = at > 0 ? bytes.lastIndexOf(trailer, at - 1) : -1) {
+            const qint64 lastTag = begin + at + trailer.size() - TagSize;
+            char tag[TagSize];
+            const qint64 start = lastTag + TagSize - shape_->bytes;
+            if (start >= 0 && ReadAt(start, tag, TagSize) && ReadInt32(tag) == StartTag)
+                return lastTag;
+        }
+        if (begin == 0)
+            break;
+        end = begin + trailer.size() - 1;  // a trailer across the two pieces is found in the next
+    }
+    return -1;
 }
 
 qint64 InstallPackage::FindLastTag()

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // One file of the package, as the directory lists it. Offsets count from the start of the file
@@ -12,6 +13,13 @@ struct PackageEntry {
     qint64 dataEnd = 0;  // one past the last data byte, where the name begins
     qint64 dataSize = 0;
     QString name;
+};
+
+// What a package must be, where the program reading it knows: setup, from its compiled manifest.
+struct PackageShape {
+    int records = 0;
+    qint64 bytes = 0;        // from the start tag to the last record tag, both included
+    QByteArray lastTrailer;  // the last stored record's name, NUL, name length, data size and tag
 };
 
 // Reads the install package at the end of a file (the setup program's own): builds its directory
@@ -24,6 +32,12 @@ public:
     static constexpr qint32 RecordTag = 2004;
 
     explicit InstallPackage(const QString& path);
+
+    // From now on the package is found by its shape: its last trailer is looked for from the end of
+    // the file, whatever follows it, and the walk stops as soon as the package holds more records or
+    // more bytes than the shape says. Without a shape the last tag is looked for within
+    // MaxTrailingBytes of the end, and a package of more than MaxRecords records is damaged.
+    void Expect(const PackageShape& shape);
 
     // Walks the package from its end. False when it is damaged or cannot be read.
     bool BuildDirectory();
@@ -45,10 +59,12 @@ public:
 private:
     bool Walk();
     qint64 FindLastTag();
+    qint64 FindByShape();
     bool ReadRecord(qint64 tagPosition, PackageEntry* entry);
     bool ReadAt(qint64 position, char* buffer, qint64 size);
 
     QFile file_;
+    std::optional<PackageShape> shape_;
     std::vector<PackageEntry> directory_;
     bool built_ = false;
     bool damaged_ = false;

@@ -54,6 +54,10 @@ bool CheckPayloadFile(const QString& path, QString* error)
 
 bool BuildPackageFile(const QString& stubPath, const QStringList& files, const QString& outPath, QString* error)
 {
+    if (files.size() > PackageLayout::MaxRecords) {
+        *error = "a package holds at most " + QString::number(PackageLayout::MaxRecords) + " files";
+        return false;
+    }
     for (const QString& path : files) {
         if (!CheckPayloadFile(path, error))
             return false;

@@ -1,6 +1,19 @@
 #include "PackageLayout.h"
 
 #include <QString>
+#include <algorithm>
+
+namespace {
+
+// C1 controls, and the marks, embeddings, overrides and isolates of bidirectional text.
+bool IsHiddenControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x80 && u <= 0x9F) || u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E)
+           || (u >= 0x2066 && u <= 0x2069);
+}
+
+} // namespace
 
 namespace PackageLayout {
 
@@ -16,7 +29,8 @@ bool IsSafeName(const QByteArray& name)
             return false;
     }
     // The name becomes a file name as text; bytes that are not text would not come back the same.
-    return QString::fromUtf8(name).toUtf8() == name;
+    const QString text = QString::fromUtf8(name);
+    return text.toUtf8() == name && std::none_of(text.begin(), text.end(), IsHiddenControl);
 }
 
 qint32 ReadInt32(const char* bytes)

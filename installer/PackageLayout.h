@@ -13,11 +13,14 @@ constexpr qint32 RecordTag = 2004;
 constexpr int TagSize = 4;
 constexpr int MinNameLength = 2;    // one character and the NUL
 constexpr int MaxNameLength = 260;  // 259 characters and the NUL
+// More files than a setup program ever carries: a package that claims more is damaged.
+constexpr int MaxRecords = 1024;
 // Bytes a download tool may have appended after the package: searched for its last tag, no further.
 constexpr qint64 MaxTrailingBytes = 64 * 1024;
 
-// A name that can only ever land inside the folder it is extracted to, and fits the layout.
-// `name` is without its NUL.
+// A name that can only ever land inside the folder it is extracted to, fits the layout, and reads
+// as what it is: no control characters (C0, DEL, C1) and no bidirectional controls, which could
+// make a listing or a message show another name. `name` is without its NUL.
 bool IsSafeName(const QByteArray& name);
 
 qint32 ReadInt32(const char* bytes);

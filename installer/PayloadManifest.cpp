@@ -1,13 +1,27 @@
 #include "PayloadManifest.h"
 
 #include "InstallPackage.h"
+#include "PackageLayout.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
+PackageShape ShapeOf(const PayloadManifest& manifest)
+{
+    using namespace PackageLayout;
+    PackageShape shape{int(manifest.size()), TagSize, {}};
+    for (const ManifestEntry& entry : manifest)
+        shape.bytes += entry.size + qint64(qstrlen(entry.name)) + 1 + 3 * TagSize;
+    if (!manifest.empty())
+        AppendTrailer(shape.lastTrailer, manifest.back().name, qint32(manifest.back().size));
+    return shape;
+}
+
 bool PackageMatchesManifest(InstallPackage& package, const PayloadManifest& manifest)
 {
+    if (!manifest.empty())
+        package.Expect(ShapeOf(manifest));
     if (package.IsDamaged() || package.EntryCount() != int(manifest.size()))
         return false;
     // The directory lists the entries from the last stored to the first.
@@ -27,25 +41,38 @@ bool PackageMatchesManifest(InstallPackage& package, const PayloadManifest& mani
     return true;
 }
 
+namespace {
+
+// A name as a list of byte values, so that no byte of it (a quote, a backslash, a line break) can
+// change the source it is written into.
+QByteArray ByteArraySource(const QByteArray& name, int index)
+{
+    QByteArray out = "    static const char name" + QByteArray::number(index) + "[] = {";
+    for (const char c : name)
+        out += QByteArray::number(uchar(c)) + ", ";
+    return out + "0};\n";
+}
+
+} // namespace
+
 bool ManifestSource(const QStringList& files, QByteArray* source, QString* error)
 {
-    QByteArray out = "// Made by tilora-pack from the files the setup program carries.\n"
-                     "#include \"PayloadManifest.h\"\n\n"
-                     "const PayloadManifest& CompiledManifest()\n{\n"
-                     "    static const PayloadManifest manifest = {\n";
-    for (const QString& path : files) {
-        QFile file(path);
+    QByteArray names;
+    QByteArray entries;
+    for (int index = 0; index < files.size(); ++index) {
+        QFile file(files[index]);
         QCryptographicHash hash(QCryptographicHash::Sha256);
         if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) {
-            *error = "cannot read " + path;
+            *error = "cannot read " + files[index];
             return false;
         }
-        // Names that a package can carry hold no backslash; a quote is all that needs escaping.
-        QByteArray name = QFile::encodeName(QFileInfo(path).fileName());
-        name.replace("\"", "\\\"");
-        out += "        {\"" + name + "\", " + QByteArray::number(file.size()) + ", \"" + hash.result().toHex() + "\"},\n";
+        names += ByteArraySource(QFile::encodeName(QFileInfo(files[index]).fileName()), index);
+        entries += "        {name" + QByteArray::number(index) + ", " + QByteArray::number(file.size()) + ", \""
+                   + hash.result().toHex() + "\"},\n";
     }
-    out += "    };\n    return manifest;\n}\n";
-    *source = out;
+    *source = "// Made by tilora-pack from the files the setup program carries.\n"
+              "#include \"PayloadManifest.h\"\n\n"
+              "const PayloadManifest& CompiledManifest()\n{\n"
+              + names + "    static const PayloadManifest manifest = {\n" + entries + "    };\n    return manifest;\n}\n";
     return true;
 }

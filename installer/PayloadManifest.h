@@ -6,6 +6,7 @@
 #include <vector>
 
 class InstallPackage;
+struct PackageShape;
 
 // What the package of a setup program must hold, compiled into that program when it is built, so
 // that a truncated or altered download is caught before anything is installed.
@@ -16,7 +17,11 @@ struct ManifestEntry {
 };
 using PayloadManifest = std::vector<ManifestEntry>;  // in storage order
 
+// The shape of the package that holds the manifest's files.
+PackageShape ShapeOf(const PayloadManifest& manifest);
+
 // True when the package holds exactly the manifest's files, in its order, with its sizes and digests.
+// The package is found and walked by the manifest's shape from then on.
 bool PackageMatchesManifest(InstallPackage& package, const PayloadManifest& manifest);
 
 // The C++ source that defines CompiledManifest() for `files`, in storage order. False with a

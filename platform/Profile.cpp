@@ -51,11 +51,6 @@ void Profile::DeleteSection(const QString& section)
     settings_.remove(section);
 }
 
-bool Profile::IsEmpty() const
-{
-    return settings_.allKeys().isEmpty();
-}
-
 QString Profile::FileName() const
 {
     return settings_.fileName();

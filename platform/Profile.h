@@ -27,9 +27,7 @@ public:
     // Removes a whole section with all its values.
     void DeleteSection(const QString& section);
 
-    // Whether no section holds any value, and the file the profile is kept in: together they let
-    // the uninstaller remove that file once the game's sections are gone and nothing else is left.
-    bool IsEmpty() const;
+    // The file the profile is kept in, where the uninstaller takes the game's sections out.
     QString FileName() const;
 
 private:

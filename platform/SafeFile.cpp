@@ -7,6 +7,23 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// The process's umask, read without changing it (umask() would, for a moment, for every thread).
+mode_t CurrentUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line; !(line = status.readLine()).isEmpty();) {
+            if (line.startsWith("Umask:"))
+                return mode_t(line.mid(6).trimmed().toUInt(nullptr, 8) & 0777);
+        }
+    }
+    return 022;
+}
+
+} // namespace
+
 SafeFileWriter::SafeFileWriter(const QString& path) : path_(path)
 {
     // A short name of our own, so a final name near the length limit still leaves room for it.
@@ -43,7 +60,8 @@ bool SafeFileWriter::Commit(FileKind kind)
 {
     if (failed_)
         return false;
-    const mode_t mode = kind == FileKind::Program ? 0755 : 0644;
+    // Less the umask, as cp and tar do: a player who keeps their files to themselves gets them so.
+    const mode_t mode = (kind == FileKind::Program ? 0755 : 0644) & ~CurrentUmask();
     // Closing can report a delayed write error, so it is checked like the rest.
     const bool written = ::fchmod(fd_, mode) == 0 && ::fsync(fd_) == 0;
     const bool closed = ::close(fd_) == 0;

@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-// Whether a written file may be run: programs get rwxr-xr-x, everything else rw-r--r--.
+// Whether a written file may be run: programs get rwxr-xr-x, everything else rw-r--r--, both less
+// the umask.
 enum class FileKind { Data, Program };
 
 // Writes a file so that nobody ever sees it half-written. The bytes go to a new file created

@@ -9,7 +9,7 @@ namespace Destination {
 QString DefaultFolder()
 {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return !data.isEmpty() && IsFolder(data) ? QDir(data).filePath(QStringLiteral("Tilora")) : QString();
+    return data.isEmpty() ? QString() : QDir(data).filePath(QStringLiteral("Tilora"));
 }
 
 QString Resolve(const QString& typed)

@@ -5,7 +5,7 @@
 // The rules of the destination folder, apart from the page that asks for it.
 namespace Destination {
 
-// The per-user data folder + "/Tilora" when that data folder exists; empty otherwise.
+// The per-user data folder + "/Tilora", whether or not that data folder exists yet.
 QString DefaultFolder();
 
 // The folder the user typed, as an absolute, clean path: a leading "~" is the home folder, a

@@ -2,11 +2,13 @@
 
 #include "DesktopEntry.h"
 #include "Destination.h"
+#include "FolderTrust.h"
 #include "PageLayout.h"
 #include "SetupMessages.h"
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -24,13 +26,13 @@ DestinationDialog::DestinationDialog(QWidget* owner, FolderPicker picker)
             QStringLiteral("To install to a different folder either click Browse and select your desired folder "
                            "or type in its location in the box."),
             QRect(116, 50, 241, 20));
-    AddGroupBox(*this, du, QStringLiteral("&Destination Folder"), QRect(117, 119, 235, 37));
+    QGroupBox* box = AddGroupBox(*this, du, QStringLiteral("&Destination Folder"), QRect(117, 119, 235, 37));
 
-    edit_ = new QLineEdit(this);
+    edit_ = new QLineEdit(box);
     edit_->setObjectName(QStringLiteral("folderEdit"));
-    edit_->setGeometry(du.Rect(123, 133, 185, 14));
+    edit_->setGeometry(PageRect(*box, du, QRect(123, 133, 185, 14)));
     edit_->setText(QDir::toNativeSeparators(Destination::DefaultFolder()));
-    QPushButton* browse = AddButton(*this, du, QStringLiteral("Browse"), QRect(311, 133, 35, 14));
+    QPushButton* browse = AddButton(*box, du, QStringLiteral("Browse"), QRect(311, 133, 35, 14));
     browse->setObjectName(QStringLiteral("browseButton"));
     QPushButton* next = AddButton(*this, du, QStringLiteral("&Next >"), QRect(249, 191, 50, 14));
     next->setObjectName(QStringLiteral("nextButton"));
@@ -73,15 +75,27 @@ void DestinationDialog::Next()
         SetupMessages::ShowPlain(this, SetupMessages::CannotCarry(folder));
         return;
     }
+    // The menu entries will run what is in the folder: nobody else may be able to change it.
+    if (RefusedAsForeign(folder))
+        return;
     if (!Destination::IsFolder(folder)) {
         if (!SetupMessages::Ask(this, QStringLiteral("Create Folder"), QStringLiteral("Folder does not exist, create it?")))
             return;
-        // One level only: a mistyped parent is better caught than silently made.
-        if (!QDir().mkdir(folder) || !Destination::IsFolder(folder)) {
+        if (!QDir().mkpath(folder) || !Destination::IsFolder(folder)) {
             SetupMessages::ShowPlain(this, SetupMessages::CannotCreate(folder));
             return;
         }
+        if (RefusedAsForeign(folder))  // made meanwhile by someone else
+            return;
     }
     folder_ = folder;
     accept();
+}
+
+bool DestinationDialog::RefusedAsForeign(const QString& folder)
+{
+    const QString foreign = FolderTrust::FirstForeignFolder(folder);
+    if (!foreign.isEmpty())
+        SetupMessages::ShowPlain(this, SetupMessages::NotYourOwn(foreign));
+    return !foreign.isEmpty();
 }

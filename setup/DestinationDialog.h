@@ -7,8 +7,8 @@
 class QLineEdit;
 
 // Dialog 108, "Choose Destination Folder": the folder to install into, typed or browsed for.
-// Next accepts only a folder that exists (or has just been made at the user's word) and that menu
-// entries can name.
+// Next accepts only a folder that exists (or has just been made at the user's word, with every
+// missing level), that menu entries can name, and that nobody but the player can change.
 class DestinationDialog : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +23,7 @@ public:
 private:
     void Browse();
     void Next();
+    bool RefusedAsForeign(const QString& folder);
     static QString PickWithFileDialog(QWidget* owner);
 
     QLineEdit* edit_;

@@ -1,5 +1,6 @@
 #include "PageLayout.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,10 +25,10 @@ void SetUpPage(QDialog& page, const QString& caption, const DialogUnits& du, int
     page.setFixedSize(du.Size(width, height));
 }
 
-QPushButton* AddButton(QDialog& page, const DialogUnits& du, const QString& text, const QRect& units)
+QPushButton* AddButton(QWidget& parent, const DialogUnits& du, const QString& text, const QRect& units)
 {
-    auto* button = new QPushButton(text, &page);
-    button->setGeometry(InPixels(du, units));
+    auto* button = new QPushButton(text, &parent);
+    button->setGeometry(PageRect(parent, du, units));
     button->setAutoDefault(false);
     return button;
 }
@@ -37,7 +38,7 @@ QLabel* AddText(QWidget& parent, const DialogUnits& du, const QString& text, con
     auto* label = new QLabel(text, &parent);
     label->setWordWrap(units.height() > 8);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QRect rect = InPixels(du, units);
+    QRect rect = PageRect(parent, du, units);
     // A one-line text keeps its whole width where the desktop's font runs wider than the template's.
     if (!label->wordWrap())
         rect.setSize(rect.size().expandedTo(label->sizeHint()));
@@ -45,11 +46,18 @@ QLabel* AddText(QWidget& parent, const DialogUnits& du, const QString& text, con
     return label;
 }
 
-void AddGroupBox(QDialog& page, const DialogUnits& du, const QString& title, const QRect& units)
+QGroupBox* AddGroupBox(QDialog& page, const DialogUnits& du, const QString& title, const QRect& units)
 {
     auto* box = new QGroupBox(title, &page);
     box->setGeometry(InPixels(du, units));
     box->lower();
+    return box;
+}
+
+QRect PageRect(const QWidget& parent, const DialogUnits& du, const QRect& units)
+{
+    const QPoint origin = parent.isWindow() ? QPoint() : parent.mapTo(parent.window(), QPoint());
+    return InPixels(du, units).translated(-origin);
 }
 
 void AddSetupPicture(QDialog& page, const DialogUnits& du, int x, int y)
@@ -59,6 +67,9 @@ void AddSetupPicture(QDialog& page, const DialogUnits& du, int x, int y)
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(1);
     picture->setPixmap(QPixmap(QStringLiteral(":/BITMAP/109")));
+    picture->setAccessibleName(QCoreApplication::translate("PageLayout", "Setup picture"));
+    picture->setAccessibleDescription(QCoreApplication::translate(
+        "PageLayout", "A computer, a disc and floppy disks, each showing tiles of a picture"));
     picture->move(du.X(x), du.Y(y));
     picture->adjustSize();
 }

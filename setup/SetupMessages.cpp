@@ -28,6 +28,14 @@ QString IncompleteInstall(const QString& folder)
            + ". Tilora is not installed completely; no menu entries were made.";
 }
 
+QString NotYourOwn(const QString& folder)
+{
+    return QCoreApplication::translate("SetupMessages",
+                                       "Another user can change what is in %1, so Tilora would not be safe there. "
+                                       "Please choose a folder of your own.")
+        .arg(folder);
+}
+
 void ShowPlain(QWidget* owner, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::Ok, owner);

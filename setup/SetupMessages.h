@@ -16,6 +16,7 @@ QString CannotFind(const QString& name);
 QString CannotCreate(const QString& folder);
 QString CannotCarry(const QString& folder);
 QString IncompleteInstall(const QString& folder);
+QString NotYourOwn(const QString& folder);
 
 // An application-modal box with the warning icon and OK, captioned with the program's name.
 void ShowPlain(QWidget* owner, const QString& text);

@@ -19,11 +19,11 @@ QByteArray Digest(const QString& path)
     return file.open(QIODevice::ReadOnly) && hash.addData(&file) ? hash.result() : QByteArray();
 }
 
-// Only the copy phase A made removes itself: an uninstaller run by hand keeps its file.
+// Only the copy phase A made removes itself (and its folder): an uninstaller run by hand keeps its file.
 void RemoveIfTemporaryCopy(const QString& ownPath)
 {
-    if (QFileInfo(ownPath).fileName().startsWith(CopyName))
-        QFile::remove(ownPath);
+    if (IsPrivateCopy(ownPath, CopyName))
+        RemovePrivateCopy(ownPath);
 }
 
 // The folder of the installed uninstaller, its path taken exactly as given.
@@ -35,12 +35,6 @@ QString InstallFolder(const QString& argument)
 
 } // namespace
 
-QString TemporaryFolder()
-{
-    const QString folder = QFile::decodeName(qgetenv("TMPDIR"));
-    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QStringLiteral("/tmp");
-}
-
 bool Relocate(const QString& ownPath, const ProgramStarter& start)
 {
     const QString copy = CopyProgramPrivately(ownPath, TemporaryFolder(), CopyName);
@@ -48,7 +42,7 @@ bool Relocate(const QString& ownPath, const ProgramStarter& start)
         return false;
     if (start(copy, {ownPath}))
         return true;
-    QFile::remove(copy);  // e.g. a temporary folder whose programs may not run
+    RemovePrivateCopy(copy);  // e.g. a temporary folder whose programs may not run
     return false;
 }
 

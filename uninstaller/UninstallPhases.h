@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PrivateCopy.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -9,17 +11,14 @@
 // starts that copy with the installed program's path; phase B, in the copy, asks and removes.
 namespace UninstallPhases {
 
-// The name of the temporary copy; a copy that could not take it keeps a unique name after it.
+// The name of the temporary copy, and of the private folder it is put in (with a unique ending).
 inline const QString CopyName = QStringLiteral("kwuninst");
 inline const QString StillRunningText =
     QStringLiteral("Tilora is still running. Close it, then choose Uninstall again.");
 
 using ProgramStarter = std::function<bool(const QString& program, const QStringList& arguments)>;
 
-// $TMPDIR when it names a folder, else /tmp.
-QString TemporaryFolder();
-
-// Phase A: copies `ownPath` into the temporary folder and starts the copy with `ownPath` as its
+// Phase A: copies `ownPath` into a private folder of its own in the temporary folder and starts the copy with `ownPath` as its
 // one argument. False, with no copy left, when the copy could not be made or started; the
 // caller then runs phase B itself.
 bool Relocate(const QString& ownPath, const ProgramStarter& start);
@@ -37,7 +36,7 @@ struct Questions {
 enum class Outcome { Refused, Cancelled, StillRunning, Removed };
 
 // Phase B. `argument` is the installed uninstaller's path, kept exactly as given. Whatever
-// happens, a temporary copy running this removes its own file before it returns.
+// happens, a temporary copy running this removes its own file and folder before it returns.
 Outcome RemoveInstallation(const QString& argument, const QString& ownPath, const Questions& questions);
 
 } // namespace UninstallPhases

@@ -1,9 +1,10 @@
 #include "UninstallPlan.h"
 
 #include "DesktopEntry.h"
-#include "GameSettings.h"
+#include "InstalledFiles.h"
 #include "Profile.h"
-#include "ScoreTable.h"
+#include "ProfileFormat.h"
+#include "ProfileSections.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +33,7 @@ UninstallPlaces UninstallPlan::CurrentPlaces(const QString& installFolder)
 {
     UninstallPlaces places;
     places.installFolder = installFolder;
-    places.menuFolder = DesktopEntries::UserMenuFolder() + QStringLiteral("/Tilora");
+    places.menuFolder = Child(DesktopEntries::UserMenuFolder(), InstalledFiles::MenuGroup);
     places.desktopFolder = DesktopEntries::UserDesktopFolder();
     return places;
 }
@@ -42,15 +43,15 @@ UninstallPlan UninstallPlan::For(const UninstallPlaces& places)
     UninstallPlan plan;
     plan.installFolder_ = places.installFolder;
     auto& steps = plan.steps_;
-    for (const char* name : {"Tilora", "Tilora.png", "Tilora.html", "Tilora.cnt"})
+    for (const char* name : InstalledFiles::RemovedFirst)
         steps.push_back({UninstallStep::File, Child(places.installFolder, name)});
     steps.push_back({UninstallStep::ProfileSections, QString()});
-    steps.push_back({UninstallStep::Entry, Child(places.menuFolder, "Tilora.desktop")});
-    steps.push_back({UninstallStep::Entry, Child(places.menuFolder, "Uninstall.desktop")});
+    steps.push_back({UninstallStep::Entry, Child(places.menuFolder, InstalledFiles::GameEntry)});
+    steps.push_back({UninstallStep::Entry, Child(places.menuFolder, InstalledFiles::UninstallEntry)});
     steps.push_back({UninstallStep::FolderIfEmpty, places.menuFolder});
     if (!places.desktopFolder.isEmpty())
-        steps.push_back({UninstallStep::Entry, Child(places.desktopFolder, "Tilora.desktop")});
-    steps.push_back({UninstallStep::File, Child(places.installFolder, "Uninstaller")});
+        steps.push_back({UninstallStep::Entry, Child(places.desktopFolder, InstalledFiles::GameEntry)});
+    steps.push_back({UninstallStep::File, Child(places.installFolder, InstalledFiles::Uninstaller)});
     steps.push_back({UninstallStep::FolderIfEmpty, places.installFolder});
     return plan;
 }
@@ -91,23 +92,14 @@ bool UninstallPlan::IsOurEntry(const QString& path) const
     return false;
 }
 
-// Through the game's own profile code, so the file's format stays its business. The file and its
-// folder go only when nothing else is left in them.
+// Line by line, so that whatever else the person keeps in the file stays byte for byte. The file
+// and its folder go only when nothing else is left in them.
 void UninstallPlan::RemoveProfileSections() const
 {
-    QString fileName;
-    bool empty = false;
-    {
-        Profile profile;
-        for (const char* section : {GameSettings::Section, ScorePair::TileSwapSection, ScorePair::SliderSection})
-            profile.DeleteSection(QString::fromLatin1(section));
-        if (!profile.Flush())
-            return;
-        empty = profile.IsEmpty();
-        fileName = profile.FileName();
-    }
-    if (empty && !fileName.isEmpty()) {
-        QFile::remove(fileName);
+    const QString fileName = Profile().FileName();
+    QList<QByteArray> sections;
+    for (const char* section : ProfileSections::All)
+        sections << section;
+    if (ProfileFormat::RemoveSections(fileName, sections) == ProfileFormat::Removal::Deleted)
         QDir().rmdir(QFileInfo(fileName).path());
-    }
 }

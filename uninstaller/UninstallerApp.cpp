@@ -7,6 +7,7 @@
 #include "UninstallPhases.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 
@@ -26,6 +27,16 @@ void RunPhaseB(const QString& installedUninstaller, const QString& ownPath, QWid
 
 int main(int argc, char** argv)
 {
+    const QString ownPath = OwnProgramPath();
+    // Phase A moves out before the toolkit starts, which reads plugins from the program's folder:
+    // the copy runs from a folder nobody else can have put anything into.
+    if (argc == 1) {
+        const auto start = [](const QString& program, const QStringList& programArguments) {
+            return Shell::StartProgram(program, programArguments, QFileInfo(program).path());
+        };
+        if (UninstallPhases::Relocate(ownPath, start))
+            return 0;
+    }
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Uninstaller"));
     app.setWindowIcon(QIcon(QStringLiteral(":/ICON/102")));
@@ -33,16 +44,9 @@ int main(int argc, char** argv)
     window.ShowMaximized();
 
     const QStringList arguments = app.arguments().mid(1);
-    const QString ownPath = OwnProgramPath();
-    if (arguments.size() == 1) {
+    if (arguments.size() == 1)
         RunPhaseB(arguments.first(), ownPath, &window);
-    } else if (arguments.isEmpty()) {
-        const auto start = [](const QString& program, const QStringList& programArguments) {
-            return Shell::StartProgram(program, programArguments, UninstallPhases::TemporaryFolder());
-        };
-        // Where the copy cannot run, this process does its work: a running program's file can be removed.
-        if (!UninstallPhases::Relocate(ownPath, start))
-            RunPhaseB(ownPath, ownPath, &window);
-    }
+    else if (arguments.isEmpty())  // the copy could not run: a running program's file can be removed
+        RunPhaseB(ownPath, ownPath, &window);
     return 0;
 }

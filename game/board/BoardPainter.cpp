@@ -1,6 +1,5 @@
 #include "BoardPainter.h"
 
-#include "OffscreenSurface.h"
 #include "Picture.h"
 
 #include <QPainter>
@@ -40,17 +39,18 @@ void DrawHole(QPainter& painter, const QRect& cell, const BoardLook& look)
 }
 
 // The grid has lines at 0, tw, ..., (N-1)tw and W-1 across, the same down, so the right and
-// bottom edges close. Each cell carries its own share: its left and top lines, and in the last
-// column or row the closing line too.
-void DrawCellGrid(QPainter& painter, const ShownBoard& board, const QRect& cell, int column,
-                  int row, const QColor& colour)
+// bottom edges close. A cell's share is its left and top lines; the pieces of the cut picture
+// carry theirs, a hole or an empty cell is given them here.
+void DrawCellGrid(QPainter& painter, const QRect& cell, const QColor& colour)
 {
     painter.fillRect(cell.left(), cell.top(), 1, cell.height(), colour);
     painter.fillRect(cell.left(), cell.top(), cell.width(), 1, colour);
-    if (column == board.N() - 1)
-        painter.fillRect(board.Width - 1, cell.top(), 1, cell.height(), colour);
-    if (row == board.N() - 1)
-        painter.fillRect(cell.left(), board.Height - 1, cell.width(), 1, colour);
+}
+
+void DrawClosingLines(QPainter& painter, const ShownBoard& board, const QColor& colour)
+{
+    painter.fillRect(board.Width - 1, 0, 1, board.N() * board.TileHeight(), colour);
+    painter.fillRect(0, board.Height - 1, board.N() * board.TileWidth(), 1, colour);
 }
 
 // What the grid looks like on this board now: no grid, or the colour of its lines.
@@ -118,7 +118,7 @@ void BoardPicture::Cut(const Picture& picture, int n, int width, int height, qre
     width_ = width;
     height_ = height;
     ratio_ = ratio;
-    ForgetArrangement();
+    grid_.reset();
     // RGB32 has no alpha, so drawing from it is a straight copy. The painter works in logical
     // pixels; the image's ratio puts the picture's own detail into the extra device pixels.
     const int deviceWidth = static_cast<int>(std::lround(width * ratio));
@@ -143,107 +143,142 @@ void BoardPicture::Cut(const Picture& picture, int n, int width, int height, qre
     }
 }
 
-void BoardPicture::ForgetArrangement()
+// A logical pixel's line covers the device pixels it starts in up to those the next one starts
+// in; a fractional ratio is rounded outwards, so that all it touches is kept.
+QRect BoardPicture::ColumnLine(int column) const
 {
-    arranged_ = QImage();
+    const int left = static_cast<int>(std::floor(column * (width_ / n_) * ratio_));
+    const int right = static_cast<int>(std::ceil((column * (width_ / n_) + 1) * ratio_));
+    return QRect(left, 0, right - left, tiles_.height());
 }
 
-std::vector<BoardPicture::Frame> BoardPicture::FramesOf(const ShownBoard& board,
-                                                        const BoardLook& look)
+QRect BoardPicture::RowLine(int row) const
+{
+    const int top = static_cast<int>(std::floor(row * (height_ / n_) * ratio_));
+    const int bottom = static_cast<int>(std::ceil((row * (height_ / n_) + 1) * ratio_));
+    return QRect(0, top, tiles_.width(), bottom - top);
+}
+
+void BoardPicture::ShowGrid(std::optional<QRgb> grid)
+{
+    if (grid == grid_ || n_ <= 0 || width_ < n_ || height_ < n_)
+        return;
+    QPainter painter(&tiles_);
+    if (grid_) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (int line = 0; line < n_; ++line) {
+            painter.drawImage(QPointF(ColumnLine(line).topLeft()) / ratio_, underColumns_[line]);
+            painter.drawImage(QPointF(RowLine(line).topLeft()) / ratio_, underRows_[line]);
+        }
+    } else {
+        underColumns_.clear();
+        underRows_.clear();
+        for (int line = 0; line < n_; ++line) {
+            underColumns_.push_back(tiles_.copy(ColumnLine(line)));
+            underRows_.push_back(tiles_.copy(RowLine(line)));
+        }
+    }
+    grid_ = grid;
+    if (!grid)
+        return;
+    const int tw = width_ / n_;
+    const int th = height_ / n_;
+    for (int line = 0; line < n_; ++line) {
+        painter.fillRect(line * tw, 0, 1, n_ * th, QColor(*grid));
+        painter.fillRect(0, line * th, n_ * tw, 1, QColor(*grid));
+    }
+}
+
+namespace {
+
+// An outline around a cell: the selection's is solid, the keyboard cursor's dashed.
+struct Frame {
+    Cell At;
+    QColor Colour;
+    bool Dashed;
+};
+
+std::vector<Frame> FramesOf(const ShownBoard& board, const BoardLook& look)
 {
     std::vector<Frame> frames;
-    const QRgb colour = SelectionColourFor(look.SelColour).rgb();
+    const QColor colour = SelectionColourFor(look.SelColour);
     if (board.Selection)
-        frames.push_back(Frame{board.Selection->Column, board.Selection->Row, colour, false});
+        frames.push_back(Frame{*board.Selection, colour, false});
     if (board.Cursor && board.Arrangement.Contains(*board.Cursor))
-        frames.push_back(Frame{board.Cursor->Column, board.Cursor->Row, colour, true});
+        frames.push_back(Frame{*board.Cursor, colour, true});
     return frames;
 }
 
-// A frame's right and bottom lines lie on the first pixels of the next column and row.
-void BoardPicture::ForgetCellsUnder(const Frame& frame, int n)
+void DrawCell(QPainter& painter, const ShownBoard& board, Cell at, const QImage& tiles,
+              const std::optional<QRgb>& grid, const BoardLook& look)
 {
-    for (int x = frame.Column; x <= frame.Column + 1 && x < n; ++x)
-        for (int y = frame.Row; y <= frame.Row + 1 && y < n; ++y)
-            shown_[x][y] = Unknown;
-}
-
-const QImage& BoardPicture::Arranged(const ShownBoard& board, const Picture& picture,
-                                     const BoardLook& look)
-{
-    Tiles(picture, board.N(), board.Width, board.Height, board.PixelRatio);
-    const std::optional<QRgb> grid = GridOf(board, look);
-    if (look.ButtonFace.rgb() != holeFace_ || look.ButtonShadow.rgb() != holeShadow_
-        || grid != grid_)
-        ForgetArrangement();
-    if (arranged_.isNull()) {
-        arranged_ = QImage(tiles_.size(), QImage::Format_RGB32);
-        arranged_.setDevicePixelRatio(tiles_.devicePixelRatio());
-        arranged_.fill(Qt::black);
-        holeFace_ = look.ButtonFace.rgb();
-        holeShadow_ = look.ButtonShadow.rgb();
-        grid_ = grid;
-        for (auto& column : shown_)
-            for (int& cell : column)
-                cell = Unknown;
-        framed_.clear();
-    }
-    if (board.Width < board.N() || board.Height < board.N())
-        return arranged_;
-    const std::vector<Frame> frames = FramesOf(board, look);
-    for (const Frame& old : framed_)
-        if (std::find(frames.begin(), frames.end(), old) == frames.end())
-            ForgetCellsUnder(old, board.N());
-    // Most paints follow a click that moved two tiles, or none: a painter only when needed.
-    std::optional<QPainter> painter;
-    for (int x = 0; x < board.N(); ++x) {
-        for (int y = 0; y < board.N(); ++y) {
-            if (shown_[x][y] == board.Arrangement.At(x, y))
-                continue;
-            if (!painter) {
-                painter.emplace(&arranged_);
-                painter->setCompositionMode(QPainter::CompositionMode_Source);
-            }
-            DrawCell(*painter, board, x, y, look);
-        }
-    }
-    // Drawn again every time: cheaper than working out whether a redrawn cell crossed them.
-    for (const Frame& frame : frames) {
-        if (!painter)
-            painter.emplace(&arranged_);
-        DrawOutline(*painter, board, frame.Column, frame.Row, QColor(frame.Colour), frame.Dashed);
-    }
-    framed_ = frames;
-    return arranged_;
-}
-
-void BoardPicture::DrawCell(QPainter& painter, const ShownBoard& board, int column, int row,
-                            const BoardLook& look)
-{
-    const int n = board.N();
-    const int tile = board.Arrangement.At(column, row);
-    const QRect cell = board.CellRect({column, row});
+    const int tile = board.Arrangement.At(at.Column, at.Row);
+    const QRect cell = board.CellRect(at);
+    if (tile >= 0 && tile < board.N() * board.N())
+        return painter.drawImage(QPointF(cell.topLeft()), tiles, PieceOf(tile, board, tiles.devicePixelRatio()));
     if (tile == Position::Hole)
         DrawHole(painter, cell, look);
-    else if (tile >= 0 && tile < n * n)
-        painter.drawImage(QPointF(cell.topLeft()), tiles_, PieceOf(tile, board, tiles_.devicePixelRatio()));
     else
         painter.fillRect(cell, Qt::black);
-    if (grid_)
-        DrawCellGrid(painter, board, cell, column, row, QColor(*grid_));
-    shown_[column][row] = tile;
+    if (grid)
+        DrawCellGrid(painter, cell, QColor(*grid));
 }
 
-void PaintBoard(QPainter& target, const QRect& area, const ShownBoard& board,
-                const QImage& arranged)
+} // namespace
+
+void BoardPicture::Paint(QPainter& target, const QRect& area, const ShownBoard& board,
+                         const Picture& picture, const BoardLook& look)
 {
-    if (board.Width < board.N() || board.Height < board.N())
+    const QRect shown = area & QRect(0, 0, board.Width, board.Height);
+    if (board.Width < board.N() || board.Height < board.N() || shown.isEmpty())
         return;
-    // The kept image is the off-screen picture of the board: nothing is drawn over it, so the
-    // surface copies it to the window without copying it first.
-    OffscreenSurface surface(target, area & QRect(0, 0, board.Width, board.Height), arranged);
-    surface.SetMargins(0, 0, 0, 0);
-    surface.End();
+    const std::optional<QRgb> grid = GridOf(board, look);
+    const QImage& tiles = Tiles(picture, board.N(), board.Width, board.Height, board.PixelRatio);
+    ShowGrid(grid);
+    // Cells cut by the area's edges are drawn whole, clipped; a paint of the whole board needs no
+    // clip, and goes faster without.
+    target.save();
+    if (shown != QRect(0, 0, board.Width, board.Height))
+        target.setClipRect(shown);
+    // A board whose size N does not divide leaves a strip beyond the last cells.
+    const QRect cells(0, 0, board.N() * board.TileWidth(), board.N() * board.TileHeight());
+    if (!cells.contains(shown))
+        target.fillRect(shown, Qt::black);
+    const int lastColumn = std::min(shown.right() / board.TileWidth(), board.N() - 1);
+    const int lastRow = std::min(shown.bottom() / board.TileHeight(), board.N() - 1);
+    for (int row = shown.top() / board.TileHeight(); row <= lastRow; ++row)
+        for (int column = shown.left() / board.TileWidth(); column <= lastColumn; ++column)
+            DrawCell(target, board, Cell{column, row}, tiles, grid, look);
+    if (grid)
+        DrawClosingLines(target, board, QColor(*grid));
+    // Over the grid: a frame's right and bottom lines lie on the next cells' first pixels.
+    for (const Frame& frame : FramesOf(board, look))
+        DrawOutline(target, board, frame.At.Column, frame.At.Row, frame.Colour, frame.Dashed);
+    target.restore();
+}
+
+void BoardPicture::PaintGliding(QPainter& target, const ShownBoard& board, const Picture& picture,
+                                const std::vector<TileGlide>& glides, qreal progress)
+{
+    const int n = board.N();
+    const QImage& tiles = Tiles(picture, n, board.Width, board.Height, board.PixelRatio);
+    for (const TileGlide& glide : glides) {
+        if (glide.Tile < 0 || glide.Tile >= n * n)
+            continue;
+        const QPointF at = GlidingTileRect(board, glide, progress).topLeft();
+        const QRectF piece = PieceOf(glide.Tile, board, ratio_);
+        target.drawImage(at, tiles, piece);
+        if (!grid_)
+            continue;
+        // The piece's own pixels where its grid lines are drawn in.
+        const int column = glide.Tile % n;
+        const int row = glide.Tile / n;
+        const QRect down = ColumnLine(column);
+        const QRect across = RowLine(row);
+        target.drawImage(at, underColumns_[column],
+                         QRectF(0, piece.top(), down.width(), piece.height()));
+        target.drawImage(at, underRows_[row], QRectF(piece.left(), 0, piece.width(), across.height()));
+    }
 }
 
 QRect GlidingTileRect(const ShownBoard& board, const TileGlide& glide, qreal progress)
@@ -251,16 +286,4 @@ QRect GlidingTileRect(const ShownBoard& board, const TileGlide& glide, qreal pro
     const QRect from = board.CellRect(glide.From);
     const QRect to = board.CellRect(glide.To);
     return from.translated(qRound((to.x() - from.x()) * progress), qRound((to.y() - from.y()) * progress));
-}
-
-void PaintGlidingTiles(QPainter& target, const ShownBoard& board, const QImage& tiles,
-                       const std::vector<TileGlide>& glides, qreal progress)
-{
-    const int n = board.N();
-    for (const TileGlide& glide : glides) {
-        if (glide.Tile < 0 || glide.Tile >= n * n)
-            continue;
-        target.drawImage(QPointF(GlidingTileRect(board, glide, progress).topLeft()), tiles,
-                         PieceOf(glide.Tile, board, tiles.devicePixelRatio()));
-    }
 }

@@ -42,35 +42,34 @@ struct BoardLook {
     QColor ButtonShadow = QColor(128, 128, 128);
 };
 
-// The picture as the board shows it, kept between paints so that a paint only copies. Both
-// images hold device pixels: width x height logical pixels times the pixel ratio, so a picture
-// larger than the board stays as sharp as the screen allows.
-// Tiles: every tile's piece of the picture scaled to the tile size and laid at the tile's home
-// cell, cut once per picture, N, board size and pixel ratio. Arranged: the board as it stands,
-// with its grid, the selection frame and the keyboard cursor; only the cells that changed since
-// the last call are redrawn (and those a frame left), and all of them when the grid comes or
-// goes or changes colour.
+// The picture as the board shows it, the one image the board keeps: every tile's piece of the
+// picture scaled to the tile size and laid at the tile's home cell, in device pixels (width x
+// height logical pixels times the pixel ratio, so a picture larger than the board stays as sharp
+// as the screen allows). Cut once per picture, N, board size and pixel ratio; every paint copies
+// pieces out of it. While the board shows a grid, each piece carries its share of it (its left
+// and top lines), so a paint is a copy a cell; the few pixels under those lines are kept aside
+// to take them out again.
 class BoardPicture {
 public:
     const QImage& Tiles(const Picture& picture, int n, int width, int height, qreal ratio = 1.0);
-    const QImage& Arranged(const ShownBoard& board, const Picture& picture, const BoardLook& look);
+
+    // Paints the part area of the board into target: each cell's piece where its tile lies, or
+    // the hole, the grid while unsolved, then the selection frame and the keyboard cursor.
+    // Nothing outside area is touched.
+    void Paint(QPainter& target, const QRect& area, const ShownBoard& board, const Picture& picture,
+               const BoardLook& look);
+    // Tiles on their way between cells, drawn over a board painted with the cells the move
+    // changed left empty, progress (0 to 1) of the way along. They glide without grid lines.
+    void PaintGliding(QPainter& target, const ShownBoard& board, const Picture& picture,
+                      const std::vector<TileGlide>& glides, qreal progress);
 
 private:
-    static constexpr int Unknown = -2;
-    // An outline around a cell: the selection's is solid, the keyboard cursor's dashed.
-    struct Frame {
-        int Column;
-        int Row;
-        QRgb Colour;
-        bool Dashed;
-        bool operator==(const Frame&) const = default;
-    };
-    static std::vector<Frame> FramesOf(const ShownBoard& board, const BoardLook& look);
     void Cut(const Picture& picture, int n, int width, int height, qreal ratio);
-    void ForgetCellsUnder(const Frame& frame, int n);
-    void ForgetArrangement();
-    void DrawCell(QPainter& painter, const ShownBoard& board, int column, int row,
-                  const BoardLook& look);
+    // Draws the pieces' grid lines in the colour given, or takes them out.
+    void ShowGrid(std::optional<QRgb> grid);
+    // The lines' pixels in device pixels: down at each home column, across at each home row.
+    QRect ColumnLine(int column) const;
+    QRect RowLine(int row) const;
 
     QImage tiles_;
     qint64 pictureKey_ = 0;
@@ -78,23 +77,11 @@ private:
     int width_ = 0;
     int height_ = 0;
     qreal ratio_ = 1.0;
-    QImage arranged_;
-    int shown_[10][10] = {};
-    QRgb holeFace_ = 0;
-    QRgb holeShadow_ = 0;
     std::optional<QRgb> grid_;
-    std::vector<Frame> framed_;
+    std::vector<QImage> underColumns_;
+    std::vector<QImage> underRows_;
 };
 
-// Shows the board in target: the off-screen image kept by BoardPicture::Arranged for this board
-// is copied to target in one step. area is the part of target being painted.
-void PaintBoard(QPainter& target, const QRect& area, const ShownBoard& board,
-                const QImage& arranged);
-
-// Tiles on their way between cells, drawn over a board painted with the cells the move changed
-// left empty, progress (0 to 1) of the way along; tiles is the cut picture of BoardPicture.
-void PaintGlidingTiles(QPainter& target, const ShownBoard& board, const QImage& tiles,
-                       const std::vector<TileGlide>& glides, qreal progress);
 // Where a gliding tile stands at progress, in the board's logical pixels.
 QRect GlidingTileRect(const ShownBoard& board, const TileGlide& glide, qreal progress);
 

@@ -1,6 +1,8 @@
 #include "BoardView.h"
 
+#include "BoardAccessible.h"
 #include "BoardGeometry.h"
+#include "HintFlash.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -32,6 +34,8 @@ BoardView::BoardView(GameSession& session, const Picture& picture, LookSource lo
     setCursor(Qt::ArrowCursor);
     setFocusPolicy(Qt::StrongFocus);
     setFocus();
+    InstallBoardAccessibility();
+    told_ = Reading();
     glide_.setDuration(GlideMilliseconds);
     glide_.setStartValue(0.0);
     glide_.setEndValue(1.0);
@@ -60,6 +64,48 @@ void BoardView::Moved(const Move&, const Position& before, const Position& after
 void BoardView::Changed()
 {
     repaint();
+    TellScreenReaders();
+}
+
+std::optional<Cell> BoardView::KeyboardCell() const
+{
+    const Position& current = session_.Current();
+    if (current.Mode() == GameMode::Slider)
+        return current.HasHole() ? std::optional<Cell>(current.HoleCell()) : std::nullopt;
+    return session_.Cursor();
+}
+
+BoardReading BoardView::Reading() const
+{
+    return BoardReading(session_.Current(), session_.Selection(),
+                        hasFocus() ? KeyboardCell() : std::nullopt, HintedCells());
+}
+
+// The cells under the hint's frames, while it flashes.
+std::vector<Cell> BoardView::HintedCells() const
+{
+    std::vector<Cell> cells;
+    const auto* flash = findChild<HintFlash*>(QString(), Qt::FindDirectChildrenOnly);
+    if (flash == nullptr)
+        return cells;
+    for (const QRect& rect : flash->Cells())
+        if (const auto cell = CellAtPixel(rect.center().x(), rect.center().y(), size_.width(),
+                                          size_.height(), session_.Current().N()))
+            cells.push_back(*cell);
+    return cells;
+}
+
+void BoardView::TellScreenReaders()
+{
+    BoardReading now = Reading();
+    TellBoardChanges(*this, CompareReadings(told_, now));
+    told_ = std::move(now);
+}
+
+void BoardView::PressCell(Cell cell)
+{
+    FinishGlide();
+    session_.PressPointer(cell);
 }
 
 void BoardView::Completed(const GameResult&)
@@ -123,26 +169,15 @@ void BoardView::paintEvent(QPaintEvent* event)
     // Anything else that changed the board since the move ends the glide where it is.
     if (glideAfter_ && *glideAfter_ != session_.Current())
         StopGlide();
-    if (glideAfter_) {
-        PaintGlide(painter, event->region(), look);
-    } else {
-        const ShownBoard board = Shown();
-        PaintBoard(painter, event->rect(), board, shown_.Arranged(board, picture_, look));
-    }
-}
-
-void BoardView::PaintGlide(QPainter& painter, const QRegion& area, const BoardLook& look)
-{
     const ShownBoard shown = Shown();
+    if (!glideAfter_)
+        return board_.Paint(painter, event->rect(), shown, picture_, look);
+    // The cells the move changed stay empty under the gliding tiles.
     const Position base = WithGlidingCellsEmpty(*glideAfter_, glides_);
-    const ShownBoard board{base, std::nullopt, shown.Width, shown.Height, shown.Cursor,
-                           shown.PixelRatio};
-    const QImage& arranged = shown_.Arranged(board, picture_, look);
-    for (const QRect& rect : area)
-        PaintBoard(painter, rect, board, arranged);
-    const QImage& tiles = shown_.Tiles(picture_, board.N(), board.Width, board.Height,
-                                       board.PixelRatio);
-    PaintGlidingTiles(painter, board, tiles, glides_, glide_.currentValue().toReal());
+    const ShownBoard board{base, std::nullopt, shown.Width, shown.Height, shown.Cursor, shown.PixelRatio};
+    for (const QRect& rect : event->region())
+        board_.Paint(painter, rect, board, picture_, look);
+    board_.PaintGliding(painter, board, picture_, glides_, glide_.currentValue().toReal());
 }
 
 // Every press counts, however quickly it follows the last: a double click arrives here too.
@@ -154,6 +189,21 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     const QPoint at = event->position().toPoint();
     session_.PressPointer(CellAtPixel(at.x(), at.y(), size_.width(), size_.height(),
                                       session_.Current().N()));
+}
+
+// The keyboard's cell is focused only while the board has the focus. Told once the event loop
+// runs again, after the toolkit's own word of the focus, and never while the window is being
+// taken down, when the session may already be gone.
+void BoardView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    QMetaObject::invokeMethod(this, &BoardView::TellScreenReaders, Qt::QueuedConnection);
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    QMetaObject::invokeMethod(this, &BoardView::TellScreenReaders, Qt::QueuedConnection);
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardPainter.h"
+#include "BoardReading.h"
 #include "GameSession.h"
 #include "TileGlide.h"
 
@@ -14,7 +15,8 @@ class Picture;
 // The main window's central widget: exactly the board, W x H. It paints the session's position
 // with its marks, repaints when the session changes and lets a move's tiles glide. Left-button
 // presses and the arrow, Space and Return keys go to the session as they are; what they do (and
-// the selection and keyboard cursor they leave) is the session's.
+// the selection and keyboard cursor they leave) is the session's. Screen readers read it as a
+// table of cells and are told what each change of the session changed.
 class BoardView : public QWidget, public SessionListener {
     Q_OBJECT
 public:
@@ -34,6 +36,15 @@ public:
     BoardLook Look() const;
     // The keyboard cursor's cell while it is shown.
     std::optional<Cell> Cursor() const { return session_.Cursor(); }
+    // Where the keys act: the cursor in tile swap, the hole in a slider puzzle.
+    std::optional<Cell> KeyboardCell() const;
+    // The board as a screen reader reads it now.
+    BoardReading Reading() const;
+    // A press on a cell by other means than the mouse, doing what a click there does.
+    void PressCell(Cell cell);
+    // Tells screen readers what changed since they were last told: after every change of the
+    // session, of the focus and of a hint's flash.
+    void TellScreenReaders();
 
     // Shows the tiles of a move gliding from their cells before it to their cells after it.
     void Glide(const Position& before, const Position& after);
@@ -51,19 +62,22 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void PaintGlide(QPainter& painter, const QRegion& area, const BoardLook& look);
     void UpdateGlide();
     void StopGlide();
+    std::vector<Cell> HintedCells() const;
 
     GameSession& session_;
     const Picture& picture_;
     LookSource look_;
     QSize size_;
-    BoardPicture shown_;
+    BoardPicture board_;
     QVariantAnimation glide_;
     std::optional<Position> glideAfter_;
     std::vector<TileGlide> glides_;
     QRegion glideShown_;  // where the gliding tiles stood at the last frame
+    BoardReading told_;   // what screen readers were last told
 };

@@ -27,13 +27,17 @@ void HintFlash::Flash(std::vector<QRect> cells, const QColor& colour)
     raise();
     show();
     blinks_.start();
+    emit CellsChanged();
 }
 
 void HintFlash::Stop()
 {
     blinks_.stop();
+    const bool flashing = Flashing();
     cells_.clear();
     hide();
+    if (flashing)
+        emit CellsChanged();
 }
 
 // On and off in turn; the last blink ends the flash.

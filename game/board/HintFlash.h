@@ -22,6 +22,10 @@ public:
     bool Flashing() const { return !cells_.empty(); }
     const std::vector<QRect>& Cells() const { return cells_; }
 
+signals:
+    // A flash began or ended: the cells a hint is about are others.
+    void CellsChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -7,6 +7,7 @@
 HintFlow::HintFlow(GameSession& session, BoardView& board)
     : QObject(&board), session_(session), board_(board), flash_(new HintFlash(&board))
 {
+    connect(flash_, &HintFlash::CellsChanged, &board, &BoardView::TellScreenReaders);
 }
 
 HintFlow::~HintFlow()

@@ -38,6 +38,9 @@ SolutionWindow::SolutionWindow(QWidget* parent, const Picture& picture, int natu
     box_ = TemplateBox;
     frame_ = new QGroupBox(this);
     frame_->setObjectName(QStringLiteral("frame"));
+    // Read when the window opens: it has nothing else to say.
+    setAccessibleDescription(tr("The whole picture as it looks with every tile in place"));
+    frame_->setAccessibleName(tr("Solved picture"));
     frame_->setGeometry(box_);
     connect(this, &QDialog::finished, this, &SolutionWindow::NotifyClosed);
 

@@ -2,10 +2,14 @@
 
 #include "Shell.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace {
 
@@ -24,6 +28,39 @@ void SystemBeep()
     QApplication::beep();
 }
 
+// What a screen reader sees of the label: a link named by its text, described by its address,
+// whose press action opens it.
+class HyperlinkAccessible : public QAccessibleWidget {
+public:
+    explicit HyperlinkAccessible(HyperlinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto* label = static_cast<const HyperlinkLabel*>(widget());
+        if (kind == QAccessible::Name && label->accessibleName().isEmpty())
+            return label->text();
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            static_cast<HyperlinkLabel*>(widget())->Open();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* HyperlinkAccessibleFactory(const QString&, QObject* object)
+{
+    if (auto* label = qobject_cast<HyperlinkLabel*>(object))
+        return new HyperlinkAccessible(label);
+    return nullptr;
+}
+
 } // namespace
 
 const QColor HyperlinkLabel::LinkColour(0, 0, 238);
@@ -40,7 +77,10 @@ HyperlinkLabel::HyperlinkLabel(const QString& address, QWidget* parent)
     , opener_(OpenWithDesktop)
     , beep_(SystemBeep)
 {
+    static const bool accessibleAsLink = (QAccessible::installFactory(HyperlinkAccessibleFactory), true);
+    Q_UNUSED(accessibleAsLink);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
     setTextFormat(Qt::PlainText);
     // Only the text itself is the link, so the label is exactly as large as its text.
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -134,6 +174,29 @@ void HyperlinkLabel::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void HyperlinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        Open();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void HyperlinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 void HyperlinkLabel::SetOver(bool over)

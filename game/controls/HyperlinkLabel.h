@@ -7,7 +7,9 @@
 
 // A label that works as a web link: link colours, underlined while the pointer is over it,
 // a pointing hand and a tooltip with the address. A click opens the address with the desktop;
-// when that fails the user hears a beep and is told why.
+// when that fails the user hears a beep and is told why. It takes the keyboard focus like a
+// button, shows it with a focus frame, and Return or Space opens it; assistive technology sees
+// a link whose press action opens it.
 class HyperlinkLabel : public QLabel {
     Q_OBJECT
 
@@ -49,6 +51,8 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void SetOver(bool over);

@@ -2,6 +2,20 @@
 
 #include <QAction>
 
+QString PlainCommandText(const QString& itemText)
+{
+    const QString words = itemText.section(QLatin1Char('\t'), 0, 0);
+    QString plain;
+    plain.reserve(words.size());
+    for (qsizetype at = 0; at < words.size(); ++at) {
+        // "&&" stands for one ampersand; a single one only marks the next letter.
+        if (words[at] == QLatin1Char('&') && ++at == words.size())
+            break;
+        plain += words[at];
+    }
+    return plain;
+}
+
 CommandTable::CommandTable(QObject* owner) : owner_(owner) {}
 
 QAction* CommandTable::Add(int id, const QString& text, const QKeySequence& shortcut,

@@ -47,6 +47,10 @@ enum : int {
 constexpr int SizeFor(int n) { return 40008 + n; }
 } // namespace CommandId
 
+// A command's item text as words alone, without its mnemonic marks and shortcut:
+// "&New\tCtrl+N" is "New", "Fish && &Chips" is "Fish & Chips".
+QString PlainCommandText(const QString& itemText);
+
 // The one place commands are dispatched from: command number -> action (the item's text and
 // shortcut) -> handler -> check rule. Menus, shortcuts and toolbar buttons are all built from
 // these actions, so a command behaves the same wherever it is issued.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Position.h"
+#include "ProfileSections.h"
 
 #include <QString>
 
@@ -13,7 +14,7 @@ enum class FrameColour : int { Black = 0, Yellow = 1, Red = 2 };
 // The options that outlive a run, section "Settings" of the profile. Read once at start-up,
 // written once at shutdown, each value as the number the profile has always held.
 struct GameSettings {
-    static constexpr const char* Section = "Settings";
+    static constexpr const char* Section = ProfileSections::Settings;
     static constexpr int FirstRunMarker = 999;
 
     int Dimension = 4;  // N, Position::MinN..Position::MaxN

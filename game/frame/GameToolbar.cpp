@@ -64,6 +64,9 @@ GameToolbar::GameToolbar(QMainWindow* frame, CommandTable& commands)
     sizeButton->setPopupMode(QToolButton::InstantPopup);
     newMenu = BuildNewMenu();
     LoadPictures();
+    // The toolkit's button for what does not fit the toolbar's width.
+    if (auto* more = findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More toolbar buttons"));
 }
 
 QAction* GameToolbar::AddButton(int command, const QString& toolTip)
@@ -76,10 +79,21 @@ QAction* GameToolbar::AddButton(int command, const QString& toolTip)
     // The menus show the same action without the toolbar's picture.
     action->setIconVisibleInMenu(false);
     addAction(action);
-    if (auto* button = qobject_cast<QToolButton*>(widgetForAction(action)))
+    if (auto* button = qobject_cast<QToolButton*>(widgetForAction(action))) {
         button->setFixedSize(ToolbarButtonWidth, ToolbarButtonHeight);
+        NameButtonByCommand(button, action);
+    }
     buttonActions[command] = action;
     return action;
+}
+
+// A screen reader says the command's words ("New"), not the menu item's marks and shortcut;
+// the tooltip stays its description.
+void GameToolbar::NameButtonByCommand(QToolButton* button, QAction* action)
+{
+    const auto name = [button, action] { button->setAccessibleName(PlainCommandText(action->text())); };
+    name();
+    connect(action, &QAction::changed, button, name);
 }
 
 void GameToolbar::AddGap()

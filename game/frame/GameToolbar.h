@@ -57,6 +57,7 @@ protected:
 
 private:
     QAction* AddButton(int command, const QString& toolTip);
+    void NameButtonByCommand(QToolButton* button, QAction* action);
     QMenu* DropDownMenu(const std::vector<QAction*>& items);
     void AddGap();
     QMenu* BuildSizeMenu();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProfileSections.h"
 #include "SavedGame.h"
 
 class Profile;
@@ -7,7 +8,7 @@ class Profile;
 // The game in play kept in section "Game" of the profile, every value as plain text or a number.
 namespace SavedGameStore {
 
-constexpr const char* Section = "Game";
+constexpr const char* Section = ProfileSections::Game;
 
 void Store(Profile& profile, const SavedGame& saved);
 // What the section holds; missing or unreadable values come back as values RestoredPosition

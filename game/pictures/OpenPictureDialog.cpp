@@ -28,10 +28,12 @@ const QSize PaneSize(176, 152);
 const QSize SmallestStartSize(760, 580);
 const QSize ArrowSize(24, 20);
 
-QPushButton* MakeArrow(const QString& text, const QString& name, QWidget* parent)
+QPushButton* MakeArrow(const QString& text, const QString& name, const QString& spokenName,
+                       QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
+    button->setAccessibleName(spokenName);
     button->setFixedSize(ArrowSize);
     button->setAutoDefault(false);
     // Hidden arrows keep their room, so the counter does not jump about.
@@ -94,9 +96,11 @@ QWidget* OpenPictureDialog::MakePreviewArea()
     previewBox_->setChecked(true);
     pane_ = new PreviewPane(area);
     pane_->setFixedSize(PaneSize);
+    pane_->setAccessibleName(tr("Preview picture"));
     preview_.SetPaneSize(PaneSize * devicePixelRatio());
-    previousButton_ = MakeArrow(QStringLiteral("<"), QStringLiteral("previousButton"), area);
-    nextButton_ = MakeArrow(QStringLiteral(">"), QStringLiteral("nextButton"), area);
+    previousButton_ = MakeArrow(QStringLiteral("<"), QStringLiteral("previousButton"),
+                                tr("Previous picture"), area);
+    nextButton_ = MakeArrow(QStringLiteral(">"), QStringLiteral("nextButton"), tr("Next picture"), area);
     counterLabel_ = new QLabel(area);
     counterLabel_->setObjectName(QStringLiteral("counterLabel"));
     counterLabel_->setAlignment(Qt::AlignCenter);
@@ -180,4 +184,16 @@ void OpenPictureDialog::Refresh()
     nextButton_->setVisible(preview_.IsArchive());
     counterLabel_->setText(preview_.CounterText());
     pane_->Show(preview_.ShowsPicture() ? &preview_.Preview() : nullptr);
+    pane_->setAccessibleDescription(PaneDescription());
+}
+
+// What the pane shows, for those who cannot see it.
+QString OpenPictureDialog::PaneDescription() const
+{
+    if (!preview_.ShowsPicture())
+        return tr("No picture");
+    const QString file = QFileInfo(preview_.CurrentPath()).fileName();
+    if (!preview_.IsArchive())
+        return file;
+    return tr("%1, picture %2 of %3").arg(file).arg(preview_.PictureNumber()).arg(preview_.PictureCount());
 }

@@ -41,6 +41,7 @@ private:
     void FitDetailColumns();
     void ShowMessage(const QString& message);
     void Refresh();
+    QString PaneDescription() const;
 
     PicturePreview preview_;
     QCheckBox* previewBox_ = nullptr;

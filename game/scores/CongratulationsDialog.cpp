@@ -68,6 +68,8 @@ void CongratulationsDialog::BuildControls()
     nameBox_->setMaxLength(GameReport::MaxNameLength);
     nameBox_->setFixedWidth(du.X(86));
     setTabOrder(okButton_, nameBox_);
+    // The prompt is the name box's label, read with it when it takes the focus.
+    namePrompt_->setBuddy(nameBox_);
 
     auto* nameRow = new QHBoxLayout;
     nameRow->addStretch();

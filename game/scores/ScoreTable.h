@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProfileSections.h"
+
 #include <QString>
 #include <array>
 
@@ -39,8 +41,8 @@ private:
 // (slider), with every integer complemented. Each user loads its own pair.
 class ScorePair {
 public:
-    static constexpr const char* TileSwapSection = "Scores";
-    static constexpr const char* SliderSection = "SliderScores";
+    static constexpr const char* TileSwapSection = ProfileSections::Scores;
+    static constexpr const char* SliderSection = ProfileSections::SliderScores;
     static constexpr int SliderMode = 1;  // any other mode uses the tile-swap table
 
     explicit ScorePair(Profile& profile) : profile_(profile) {}

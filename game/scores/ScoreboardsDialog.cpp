@@ -38,6 +38,8 @@ QTreeWidget* ScoreboardsDialog::MakeBoardList(const QString& objectName)
     list->setItemsExpandable(false);
     list->setUniformRowHeights(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The keyboard's place is a whole score, shown across every column.
+    list->setAllColumnsShowFocus(true);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setColumnCount(ScoreboardRows::ColumnCount);
@@ -63,7 +65,9 @@ void ScoreboardsDialog::BuildControls()
     board_ = new QGroupBox(QStringLiteral("Tile swap"), this);
     board_->setObjectName(QStringLiteral("board"));
     tileSwapList_ = MakeBoardList(QStringLiteral("tileSwapList"));
+    tileSwapList_->setAccessibleName(tr("Tile swap scores"));
     sliderList_ = MakeBoardList(QStringLiteral("sliderList"));
+    sliderList_->setAccessibleName(tr("Slider scores"));
 
     // Both lists lie in one place; the stack keeps exactly one of them visible.
     auto* listPlace = new QWidget(board_);
@@ -92,6 +96,8 @@ void ScoreboardsDialog::BuildControls()
 
     switchButton_ = new QPushButton(QString::fromLatin1(SliderScoresText), this);
     switchButton_->setObjectName(QStringLiteral("switchButton"));
+    // Named by what it shows next: the arrows are drawn, not read.
+    switchButton_->setAccessibleName(sliderList_->accessibleName());
     switchButton_->setAutoDefault(false);
     switchButton_->setMinimumWidth(du.X(87));
     connect(switchButton_, &QPushButton::clicked, this, &ScoreboardsDialog::SwitchBoard);
@@ -146,10 +152,12 @@ void ScoreboardsDialog::SwitchBoard()
         board_->setTitle(QStringLiteral("Tile Swap"));
         lists_->setCurrentWidget(tileSwapList_);
         switchButton_->setText(QString::fromLatin1(SliderScoresText));
+        switchButton_->setAccessibleName(sliderList_->accessibleName());
     } else {
         board_->setTitle(QStringLiteral("Slider Puzzle"));
         lists_->setCurrentWidget(sliderList_);
         switchButton_->setText(QString::fromLatin1(TileSwapScoresText));
+        switchButton_->setAccessibleName(tileSwapList_->accessibleName());
     }
 }
 

@@ -52,7 +52,7 @@ protected:
         target.fill(Qt::magenta);
         QPainter painter(&target);
         const ShownBoard board{position_, selection_, Side, Side};
-        PaintBoard(painter, target.rect(), board, tiles_.Arranged(board, picture_, look_));
+        tiles_.Paint(painter, target.rect(), board, picture_, look_);
         return target;
     }
 
@@ -83,7 +83,7 @@ TEST_F(BoardPainterTest, EachCellShowsThePieceOfTheTileItHolds)
         for (int x = 0; x < Side; ++x)
             ASSERT_NE(image.pixelColor(x, y), QColor(Qt::magenta)) << x << "," << y;
 
-    // The next paint shows a move, although only the moved cells are drawn anew.
+    // The next paint shows a move.
     SetCell(0, 0, 0);
     SetCell(1, 2, 9);
     const QImage after = Paint();
@@ -173,8 +173,10 @@ TEST_F(BoardPainterTest, KeyboardCursorIsADashedFrameThatLeavesNoTrace)
 {
     look_.SelColour = 2;
     const auto paint = [&](std::optional<Cell> cursor) {
-        const ShownBoard board{position_, std::nullopt, Side, Side, cursor};
-        return tiles_.Arranged(board, picture_, look_).copy();
+        QImage target(Side, Side, QImage::Format_RGB32);
+        QPainter painter(&target);
+        tiles_.Paint(painter, target.rect(), ShownBoard{position_, std::nullopt, Side, Side, cursor}, picture_, look_);
+        return target;
     };
     const QImage plain = paint(std::nullopt);
     const QImage image = paint(Cell{1, 1});
@@ -183,33 +185,30 @@ TEST_F(BoardPainterTest, KeyboardCursorIsADashedFrameThatLeavesNoTrace)
     EXPECT_EQ(paint(std::nullopt), plain);
 }
 
-// Whatever a glide drew, the board it ends on is the one drawn without it: with the grid, when
-// the grid goes as the last move completes the picture, and for a swap.
-TEST_F(BoardPainterTest, TheKeptImageAfterAGlideIsTheImageDrawnWithoutOne)
+// The pieces carry the grid's lines while it shows: a gliding tile leaves them on the board, and
+// the pieces are whole again once the grid goes.
+TEST_F(BoardPainterTest, GridLinesStayOnTheBoardWhileTilesGlideAndLeaveThePiecesWhole)
 {
+    const QImage clean = tiles_.Tiles(picture_, N, Side, Side).copy();
     look_.Grid = 1;
     const Position slider = Position::Solved(N, GameMode::Slider);
-    const Position swapped = *Apply(Position::Solved(N, GameMode::TileSwap), Move::Swap({0, 0}, {3, 2}));
-    const std::pair<Position, Position> moves[] = {
-        {slider, *Apply(slider, Move::Slide({0, 3}))},
-        {*Apply(slider, Move::Slide({2, 3})), slider},
-        {swapped, *Apply(swapped, Move::Swap({1, 1}, {2, 3}))},
-    };
-    for (const auto& [before, after] : moves) {
-        BoardPicture kept;
-        kept.Arranged(ShownBoard{before, std::nullopt, Side, Side}, picture_, look_);
-        const std::vector<TileGlide> glides = GlidesBetween(before, after);
-        const ShownBoard gliding{WithGlidingCellsEmpty(after, glides), std::nullopt, Side, Side};
-        QImage frame = kept.Arranged(gliding, picture_, look_).copy();
-        QPainter painter(&frame);
-        PaintGlidingTiles(painter, gliding, kept.Tiles(picture_, N, Side, Side), glides, 0.5);
-        painter.end();
-        const TileGlide& last = glides.back();  // drawn over any other crossing it
-        EXPECT_TRUE(Near(frame.pixelColor(GlidingTileRect(gliding, last, 0.5).center()), TileColour(last.Tile)));
+    const Position after = *Apply(slider, Move::Slide({2, 3}));
+    const std::vector<TileGlide> glides = GlidesBetween(slider, after);
+    const ShownBoard gliding{WithGlidingCellsEmpty(after, glides), std::nullopt, Side, Side};
+    QImage frame(Side, Side, QImage::Format_RGB32);
+    QPainter painter(&frame);
+    tiles_.Paint(painter, frame.rect(), gliding, picture_, look_);
+    tiles_.PaintGliding(painter, gliding, picture_, glides, 0.5);
+    painter.end();
+    const TileGlide& glide = glides.front();
+    const QRect at = GlidingTileRect(gliding, glide, 0.5);
+    EXPECT_TRUE(Near(frame.pixelColor(at.topLeft()), TileColour(glide.Tile)));
+    EXPECT_TRUE(Near(frame.pixelColor(at.left() + 5, at.top()), TileColour(glide.Tile)));
+    EXPECT_EQ(frame.pixelColor(0, 5), QColor(Qt::black)) << "the board's own line";
 
-        const ShownBoard shownAfter{after, std::nullopt, Side, Side};
-        EXPECT_EQ(kept.Arranged(shownAfter, picture_, look_), BoardPicture().Arranged(shownAfter, picture_, look_));
-    }
+    look_.Grid = 0;
+    Paint();
+    EXPECT_EQ(tiles_.Tiles(picture_, N, Side, Side), clean);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "HyperlinkLabel.h"
 #include "MessageBoxAnswerer.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -81,6 +82,19 @@ TEST_F(HyperlinkLabelTest, FailureBeepsExplainsAndLeavesTheLinkUnvisited)
     EXPECT_FALSE(label.IsVisited());
     Hover(false);  // the pointer may be back over the label once the box is gone
     EXPECT_EQ(TextColour(), QColor(0, 0, 238));
+}
+
+TEST_F(HyperlinkLabelTest, KeysAndTheScreenReadersPressOpenItAsAClickDoes)
+{
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(&label);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    EXPECT_EQ(link->text(QAccessible::Name), "www.tilorapuzzle.com");
+    QTest::keyClick(&label, Qt::Key_Return);
+    QTest::keyClick(&label, Qt::Key_Space);
+    QTest::keyClick(&label, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&label, Qt::Key_A);
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(opened.size(), 4) << "Return, Space, Enter and the press action; nothing else";
 }
 
 TEST(HyperlinkErrorTextTest, KnownCodesHaveTheirReasonOthersTheirNumber)

@@ -1,4 +1,5 @@
 #include "AboutBox.h"
+#include "AccessibleControls.h"
 #include "Help.h"
 #include "HyperlinkLabel.h"
 #include "MessageBoxAnswerer.h"
@@ -53,6 +54,17 @@ TEST(AboutBoxTest, OkEscapeAndTheCloseBoxAllCloseIt)
         close(box);
         EXPECT_FALSE(box.isVisible()) << name;
     }
+}
+
+TEST(AboutBoxTest, ReturnPressesOkTheLinkIsATabAwayAndThePictureIsDescribed)
+{
+    AboutBox box;
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    EXPECT_EQ(QApplication::focusWidget(), box.findChild<QPushButton*>(QStringLiteral("okButton")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), box.Link());
+    EXPECT_EQ(UnnamedControls(box), QStringList());
 }
 
 // A program installed under <root>/prefix/games, with the desktop's data folders in <root>/home

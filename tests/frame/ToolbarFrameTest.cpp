@@ -1,12 +1,16 @@
 // The toolbar in the game's window: the window grows and shrinks around the board as the toolbar
 // starts or stops taking room, and the toolbar's buttons follow the window's commands.
+#include "AccessibleControls.h"
 #include "BoardView.h"
 #include "DropDownClicker.h"
 #include "GameMenus.h"
 #include "MainFrame.h"
 #include "SoundPlayer.h"
+#include "ToolbarLayout.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QToolButton>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -56,6 +60,21 @@ protected:
     int room = 0;
     int height = 0;
 };
+
+TEST_F(ToolbarFrameTest, ScreenReadersHearTheCommandsWordsAndEveryControlIsNamed)
+{
+    QStringList names;
+    for (const ToolbarEntry& entry : ToolbarEntries)
+        if (QToolButton* button = toolbar->ButtonFor(entry.Command))
+            names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+    EXPECT_EQ(names, QStringList({"New", "Open", "Jumble", "Show solution", "Solve for me", "Puzzle difficulty",
+                                  "Grid"}));
+    // The toolkit's own buttons too, shown or not.
+    for (QToolButton* button : toolbar->findChildren<QToolButton*>())
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty());
+    EXPECT_EQ(PlainCommandText("Fish && &Chips\tCtrl+F"), "Fish & Chips");
+    EXPECT_EQ(UnnamedControls(*frame), QStringList());
+}
 
 TEST_F(ToolbarFrameTest, ADockedToolbarTakesItsRoomAboveOrBelowTheBoard)
 {

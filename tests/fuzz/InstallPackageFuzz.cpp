@@ -32,9 +32,12 @@ bool IsPlainFileName(const QString& name)
 {
     if (name.isEmpty() || name == "." || name == "..")
         return false;
-    for (QChar c : name)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == '/' || c == '\\')
+    for (QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || c == '/' || c == '\\' || u == 0x061C || u == 0x200E || u == 0x200F
+            || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
             return false;
+    }
     return true;
 }
 
@@ -50,6 +53,7 @@ void CheckDirectory(const InstallPackage& package, const QByteArray& input)
 {
     using namespace PackageLayout;
     const int count = package.EntryCount();
+    FUZZ_CHECK(count <= MaxRecords);
     qint64 recordEnd = 0;
     for (int index = count - 1; index >= 0; --index) {
         const PackageEntry& entry = package.Entry(index);

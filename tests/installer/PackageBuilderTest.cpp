@@ -5,8 +5,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using namespace PackageLayout;
 
 namespace {
 
@@ -51,6 +54,29 @@ TEST_F(PackageBuilderTest, RefusesWhatTheReaderWouldRefuse)
     EXPECT_FALSE(QFileInfo::exists(dir_.filePath("refused")));
 }
 
+// Names of any bytes are written as numbers, so the compiled manifest holds exactly the name.
+TEST_F(PackageBuilderTest, ManifestSourceSpellsNamesAsBytes)
+{
+    const QByteArray name = "a\"b\\c\nd\t\xC3\xA9";
+    QByteArray source, spelled;
+    QString error;
+    ASSERT_TRUE(ManifestSource({WriteTestFile(dir_.filePath(QFile::decodeName(name)), "x")}, &source, &error));
+    const qsizetype open = source.indexOf("name0[] = {") + 11;
+    for (const QByteArray& number : source.mid(open, source.indexOf("};", open) - open).split(','))
+        spelled += char(number.trimmed().toInt());
+    EXPECT_EQ(spelled, name + '\0');
+}
+
+TEST_F(PackageBuilderTest, ListingFailsWithoutEntriesToList)
+{
+    for (const auto& [bytes, exitCode] : {std::pair{FileBytes(Build("setup", files_)), 0}, {PackageBytes({}), 1},
+                                          {PackageBytes({{"a", "1"}}).chopped(1), 1}}) {
+        QProcess list;
+        list.start(QStringLiteral(TILORA_PACK), {"list", WriteTestFile(dir_.filePath("listed"), bytes)});
+        EXPECT_TRUE(list.waitForFinished() && list.exitCode() == exitCode) << list.readAllStandardError().toStdString();
+    }
+}
+
 TEST_F(PackageBuilderTest, ManifestCatchesEveryChangeButBytesAppended)
 {
     std::vector<QByteArray> digests;
@@ -66,6 +92,10 @@ TEST_F(PackageBuilderTest, ManifestCatchesEveryChangeButBytesAppended)
     } cases[] = {
         {"as built", built, true},
         {"bytes appended", built + QByteArray(3000, '\0'), true},
+        {"a record tag appended", built + "\xd3\x07\x00\x00" + QByteArray(100, 'x'), true},
+        {"a start tag appended", built + "\xd3\x07\x00\x00\xd4\x07\x00\x00", true},
+        {"a megabyte appended", built + QByteArray(1024 * 1024, 'x'), true},
+        {"more records before them", FileBytes(Build("more", QStringList(MaxRecords, files_[0]) + files_)), false},
         {"truncated", built.chopped(1), false},
         {"a byte changed", flipped, false},
         {"an entry missing", FileBytes(Build("short", files_.mid(1))), false},

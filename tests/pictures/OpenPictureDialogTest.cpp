@@ -1,3 +1,4 @@
+#include "AccessibleControls.h"
 #include "OpenPictureDialog.h"
 #include "PreviewFiles.h"
 
@@ -70,6 +71,7 @@ TEST_F(OpenPictureDialogTest, StartsWithPreviewOnAndNoArchiveControls)
     EXPECT_FALSE(Find<QPushButton>("previousButton")->isVisible());
     EXPECT_FALSE(Find<QPushButton>("nextButton")->isVisible());
     EXPECT_EQ(Find<QLabel>("counterLabel")->text(), "");
+    EXPECT_EQ(UnnamedControls(dialog), QStringList());
 }
 
 TEST_F(OpenPictureDialogTest, ListsSupportedFilesInAnyCaseAlsoAfterTheFilterIsChosenAgain)
@@ -116,6 +118,7 @@ TEST_F(OpenPictureDialogTest, OkAfterSteppingReportsThePictureOnShow)
     QTest::mouseClick(next, Qt::LeftButton);
     EXPECT_EQ(Find<QLabel>("counterLabel")->text(), "3 of 3");
     EXPECT_EQ(PaneCentre(), QColor(Qt::yellow));
+    EXPECT_EQ(Find<QWidget>("previewPane")->accessibleDescription(), "three.zip, picture 3 of 3");
 
     dialog.selectFile(Path("three.zip"));
     Find<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Open)->click();

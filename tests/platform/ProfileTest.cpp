@@ -1,5 +1,8 @@
 #include "Profile.h"
+#include "ProfileFormat.h"
+#include "ProfileSections.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -99,4 +102,51 @@ TEST(Profile, ReadsAndWritesFilesOfTheEarlierFormatByteForByte)
         }
     }
     EXPECT_EQ(ReadFile(folder.filePath("written.conf")), earlier);
+}
+
+// A save rewrites only what changed: comments, foreign sections and names, line breaks all stay.
+TEST(Profile, SavingKeepsEveryLineTheGameDoesNotOwn)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Tilora.conf");
+    WriteFile(path, "; kept by hand\r\n[Settings]\r\nDimension=4\r\nodd name=1\r\nGrid = 1 ; mine\r\nF=@Variant(x)\r\n\r\n"
+                    "[Mine \xC3\xA9]\r\nx=1\r\n[Game]\r\nMoves=3\r\n");
+    {
+        Profile profile(path);
+        profile.WriteProfileInt("Settings", "Dimension", 5);
+        profile.WriteProfileInt("Settings", "Sound", 0);
+        profile.WriteProfileInt("Scores", "Moves0", 9);
+        profile.DeleteSection("Game");
+    }
+    EXPECT_EQ(ReadFile(path), "; kept by hand\r\n[Settings]\r\nDimension=5\r\nodd name=1\r\nGrid = 1 ; mine\r\nF=@@Variant(x)\r\n"
+                              "Sound=0\r\n\r\n[Mine \xC3\xA9]\r\nx=1\r\n[Scores]\r\nMoves0=9\r\n");
+}
+
+// What the uninstaller does to the settings file: the game's sections go as lines, all else stays.
+TEST(Profile, RemovingTheGameSectionsKeepsEveryOtherByte)
+{
+    const QList<QByteArray> ours(ProfileSections::All.begin(), ProfileSections::All.end());
+    const QByteArray foreign = "\xEF\xBB\xBF; mine\r\n[My Own]\r\nw eird=\xC3\xA9\r\n\r\n";
+    const QByteArray large = "[Mine]\n" + QByteArray(ProfileFormat::MaxFileBytes, 'x') + "\n[Settings]\nGrid=1\n";
+    using R = ProfileFormat::Removal;
+    const std::tuple<QByteArray, R, QByteArray> cases[] = {  // before, what happens, after ("" when gone)
+        {foreign + "[Settings]\r\nGrid=1\r\n; about scores\r\n[Scores]\r\nName0=a\r\n[SliderScores]\r\nName0=b\r\n"
+                   "[Game]\r\nMoves=2\r\n[Zzz]\r\nz=1",
+         R::Rewritten, foreign + "[Zzz]\r\nz=1"},
+        {"\n[Settings]\nGrid=1\n\n[Game]\nMoves=2\n\n", R::Deleted, ""},
+        {foreign, R::Untouched, foreign},
+        {large, R::Untouched, large},
+    };
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Tilora.conf");
+    for (const auto& [before, removal, after] : cases) {
+        WriteFile(path, before);
+        EXPECT_EQ(ProfileFormat::RemoveSections(path, ours), removal) << before.left(40).toStdString();
+        EXPECT_EQ(QFile::exists(path) ? ReadFile(path) : "", after) << before.left(40).toStdString();
+    }
+    // Not a file that can be read: left alone.
+    QFile::remove(path);
+    QDir().mkpath(path + "/inside");
+    EXPECT_EQ(ProfileFormat::RemoveSections(path, ours), R::Untouched);
+    EXPECT_TRUE(QDir(path + "/inside").exists());
 }

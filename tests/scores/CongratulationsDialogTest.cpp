@@ -1,3 +1,4 @@
+#include "AccessibleControls.h"
 #include "CongratulationsDialog.h"
 #include "GameReport.h"
 #include "ScoreProfileFixture.h"
@@ -86,6 +87,7 @@ TEST_F(CongratulationsDialogTest, QualifyingResultTakesItsPlaceAndTheNameIsOffer
         EXPECT_FALSE(NameBox(dialog)->isHidden());
         EXPECT_EQ(NameBox(dialog)->text(), QStringLiteral("Player 1"));
         dialog.show();
+        EXPECT_EQ(UnnamedControls(dialog), QStringList()) << "the prompt is the name box's label";
         Type(dialog, QStringLiteral("Ada"));
         PressOk(dialog);
     }

@@ -1,3 +1,4 @@
+#include "AccessibleControls.h"
 #include "MessageBoxAnswerer.h"
 #include "ScoreProfileFixture.h"
 #include "ScoreboardsDialog.h"
@@ -57,6 +58,7 @@ TEST_F(ScoreboardsDialogTest, OpensOnTheTileSwapBoardAndSwitchesBetweenTheTwo)
     EXPECT_FALSE(slider->isVisible());
     EXPECT_EQ(tileSwap->geometry(), slider->geometry());
     EXPECT_EQ(switchButton->text(), QStringLiteral("Slider scores >>>"));
+    EXPECT_EQ(UnnamedControls(dialog), QStringList());
 
     QTest::mouseClick(switchButton, Qt::LeftButton);
     EXPECT_EQ(Title(dialog), QStringLiteral("Slider Puzzle"));

@@ -1,11 +1,14 @@
+#include "AccessibleControls.h"
 #include "DesktopFileCheck.h"
 #include "Destination.h"
 #include "DestinationDialog.h"
+#include "FinishDialog.h"
 #include "InstallPackage.h"
 #include "ModalScript.h"
 #include "PackageFiles.h"
 #include "SetupMessages.h"
 #include "SetupApp.h"
+#include "WelcomePage.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -112,9 +115,9 @@ TEST_F(SetupWizardTest, EveryCancelEndsSetupWithNothingWritten)
 TEST_F(SetupWizardTest, FullInstallIntoAFolderWithASpaceAndQuotes)
 {
     ASSERT_TRUE(QDir::home().mkdir("Desktop"));
-    const QString folder = QDir::home().filePath("My \"Tilora\" 'games'");
-    // Typed from the home folder, with a trailing slash that changes nothing.
-    EXPECT_EQ(RunSetup({S::Click("nextButton"), S::TypeAndNext("~/My \"Tilora\" 'games'/"),
+    const QString folder = QDir::home().filePath("Games/My \"Tilora\" 'games'");
+    // Typed from the home folder, with a trailing slash that changes nothing; both levels are made.
+    EXPECT_EQ(RunSetup({S::Click("nextButton"), S::TypeAndNext("~/Games/My \"Tilora\" 'games'/"),
                         S::Answer(QMessageBox::Yes), S::Click("finishButton")}),
               0);
     EXPECT_EQ(seen_, (QStringList{Welcome, DestinationPage, AskCreate, Finished}));
@@ -180,7 +183,9 @@ TEST_F(SetupWizardTest, ADamagedPackageSaysSoBeforeAnyPage)
 TEST_F(SetupWizardTest, DestinationPageStaysOnAFolderItCannotUse)
 {
     const QString file = WriteTestFile(dir_.filePath("a file"), "x");
-    const QString missingParent = dir_.filePath("no/such/folder");
+    const QString shared = dir_.filePath("shared");  // anybody may write it
+    QDir().mkpath(shared);
+    QFile::setPermissions(shared, QFile::Permissions(0x7777));
     const QString plain = "setup_tests: ";
     const S::Step ok = S::Answer(QMessageBox::Ok);
     const S::Step cancel = S::Click("cancelButton");
@@ -193,9 +198,9 @@ TEST_F(SetupWizardTest, DestinationPageStaysOnAFolderItCannotUse)
         {"line break",
          {S::TypeAndNext(dir_.filePath("a\nb")), ok, cancel},
          {DestinationPage, plain + SetupMessages::CannotCarry(dir_.filePath("a\nb")), DestinationPage}},
-        {"parent missing",
-         {S::TypeAndNext(missingParent), S::Answer(QMessageBox::Yes), ok, cancel},
-         {DestinationPage, AskCreate, plain + SetupMessages::CannotCreate(missingParent), DestinationPage}},
+        {"others can write it",
+         {S::TypeAndNext(shared + "/Tilora"), ok, cancel},
+         {DestinationPage, plain + SetupMessages::NotYourOwn(shared), DestinationPage}},
         {"browsed to a file", {S::Click("browseButton"), ok, cancel}, {DestinationPage, plain + "Invalid folder.", DestinationPage}},
     };
     for (const auto& c : cases) {
@@ -204,7 +209,7 @@ TEST_F(SetupWizardTest, DestinationPageStaysOnAFolderItCannotUse)
         EXPECT_EQ(page.exec(), QDialog::Rejected) << c.what;
         EXPECT_EQ(script.Seen(), c.seen) << c.what;
     }
-    EXPECT_FALSE(QFileInfo::exists(dir_.filePath("no")));
+    EXPECT_FALSE(QFileInfo::exists(shared + "/Tilora"));
 
     DestinationDialog page(nullptr, [&](QWidget*) { return dir_.path(); });
     S script({[](QWidget* p) {
@@ -213,6 +218,23 @@ TEST_F(SetupWizardTest, DestinationPageStaysOnAFolderItCannotUse)
     }});
     EXPECT_EQ(page.exec(), QDialog::Accepted);
     EXPECT_EQ(page.Folder(), dir_.path());
+}
+
+TEST(SetupPages, EveryControlIsNamedAndAltDTakesTheKeyboardToTheFolder)
+{
+    DestinationDialog destination(nullptr, {});
+    FinishDialog finish(nullptr);
+    const std::unique_ptr<QDialog> welcome = MakeWelcomePage(nullptr);
+    for (const QDialog* page : {welcome.get(), static_cast<QDialog*>(&destination), static_cast<QDialog*>(&finish)})
+        EXPECT_EQ(UnnamedControls(*page), QStringList()) << page->windowTitle().toStdString();
+
+    destination.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&destination));
+    destination.findChild<QPushButton*>("nextButton")->setFocus();
+    QTest::keyClick(&destination, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), destination.findChild<QLineEdit*>("folderEdit"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name),
+              "Destination Folder");
 }
 
 TEST(Destination, TypedFoldersBecomeAbsoluteAndCleanWithoutMovingTheCurrentFolder)
@@ -230,10 +252,9 @@ TEST(Destination, TypedFoldersBecomeAbsoluteAndCleanWithoutMovingTheCurrentFolde
         EXPECT_EQ(Destination::Resolve(typed), resolved) << typed.toStdString();
     EXPECT_EQ(QDir::currentPath(), current);
 
+    // Offered on a fresh account too, before the data folder exists.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     QDir(data).removeRecursively();
-    EXPECT_EQ(Destination::DefaultFolder(), "");
-    ASSERT_TRUE(QDir().mkpath(data));
     EXPECT_EQ(Destination::DefaultFolder(), data + "/Tilora");
 }
 

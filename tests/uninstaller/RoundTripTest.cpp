@@ -1,11 +1,14 @@
 #include "FolderSnapshot.h"
+#include "MainFrame.h"
 #include "ModalScript.h"
 #include "Profile.h"
+#include "ProfileSections.h"
 #include "SafeFile.h"
 #include "SetupApp.h"
 #include "UninstallPhases.h"
 
 #include <QCheckBox>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using S = ModalScript;
@@ -18,6 +21,9 @@ TEST(RoundTrip, InstallThenUninstallLeavesExactlyWhatWasThereBefore)
         QDir::home().mkpath(QFileInfo(path).path());
         WriteFileSafely(QDir::home().filePath(path), path.toUtf8(), FileKind::Data);
     }
+    QDir::home().mkpath("config/Tilora");
+    WriteFileSafely(QDir::home().filePath("config/Tilora/Tilora.conf"), "; mine\r\n[My Own]\r\nkept = yes\r\n",
+                    FileKind::Data);
     const FolderSnapshot before = SnapshotOf(QDir::homePath());
 
     const S::Step finishWithoutStarting = [](QWidget* page) {
@@ -35,13 +41,20 @@ TEST(RoundTrip, InstallThenUninstallLeavesExactlyWhatWasThereBefore)
                                 "Desktop/Tilora.desktop"})
         EXPECT_TRUE(QFile::exists(QDir::home().filePath(entry))) << entry.toStdString();
     {
-        Profile profile;
-        for (const char* section : {"Settings", "Scores", "SliderScores"})
-            profile.WriteProfileInt(section, "Dimension", 5);
+        MainFrame game;
+        game.show();
+        const QRect board = game.centralWidget()->rect();
+        for (const QPoint tile : {QPoint(1, 1), QPoint(board.width() - 2, board.height() - 2)})
+            QTest::mouseClick(game.centralWidget(), Qt::LeftButton, {}, tile);
+        game.close();
     }
+    for (const char* section : {ProfileSections::Scores, ProfileSections::SliderScores})
+        Profile().WriteProfileInt(section, "Difficulty0", 5);
+    for (const auto& [section, entry] : {std::pair{ProfileSections::Settings, "Dimension"}, {ProfileSections::Game, "Position"},
+                                         {ProfileSections::Scores, "Difficulty0"}, {ProfileSections::SliderScores, "Difficulty0"}})
+        EXPECT_NE(Profile().GetProfileString(section, entry, "none"), "none") << section;
 
-    const QString copy = UninstallPhases::TemporaryFolder() + "/kwuninst";
-    ASSERT_TRUE(QFile::copy(folder + "/Uninstaller", copy));
+    const QString copy = CopyProgramPrivately(folder + "/Uninstaller", TemporaryFolder(), UninstallPhases::CopyName);
     EXPECT_EQ(UninstallPhases::RemoveInstallation(folder + "/Uninstaller", copy, {[] { return true; }, [](const QString&) {}}),
               UninstallPhases::Outcome::Removed);
     EXPECT_EQ(PathsOf(SnapshotOf(QDir::homePath())), PathsOf(before));

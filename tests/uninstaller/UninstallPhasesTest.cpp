@@ -2,6 +2,7 @@
 #include "InstalledGame.h"
 #include "UninstallPhases.h"
 
+#include <QLibraryInfo>
 #include <QProcess>
 #include <functional>
 #include <QTemporaryDir>
@@ -13,7 +14,6 @@ using namespace UninstallPhases;
 // What exists before and what is left after, for phase B started with each argument and answer.
 TEST(UninstallPhases, RemovesOnlyWhatIsOursAndOnlyForItsInstalledSelf)
 {
-    const QString copy = TemporaryFolder() + '/' + CopyName;
     QDir::setCurrent(QDir::homePath());  // where the relative path below names the real one
     // Upper case, a colon, and every character the entries' Exec quoting must carry back.
     const QString parent = "C: Games 'n \"more\" $x `y` \\z", installed = parent + "/Tilora";
@@ -67,17 +67,18 @@ TEST(UninstallPhases, RemovesOnlyWhatIsOursAndOnlyForItsInstalledSelf)
                                      [&](const QString& text) { told << text; }};
         const std::string what = c.argument.toStdString() + " " + c.alsoLeft.join(' ').toStdString();
 
-        QFile::copy(folder + "/Uninstaller", copy);
+        QString copy = CopyProgramPrivately(folder + "/Uninstaller", TemporaryFolder(), CopyName);
         EXPECT_EQ(RemoveInstallation(c.argument, copy, questions), c.outcome) << what;
         EXPECT_EQ(asked, c.outcome != Outcome::Refused) << what;
         EXPECT_EQ(told, c.outcome == Outcome::StillRunning ? QStringList{StillRunningText} : QStringList{}) << what;
-        EXPECT_FALSE(QFile::exists(copy)) << what;
+        EXPECT_FALSE(QFileInfo::exists(QFileInfo(copy).path())) << what;
         const FolderSnapshot after = SnapshotOf(QDir::homePath(), {"tmp"});
         if (c.outcome == Outcome::Removed) {
             QStringList expected = QStringList{"Desktop", "config", "data", "data/applications", parent} + c.alsoLeft;
             expected.sort();
             EXPECT_EQ(PathsOf(after), expected.join(" | ").toStdString() + " | ") << what;
             // A second run finds no uninstaller there any more and ends without a word.
+            copy = CopyProgramPrivately(TILORA_PLUGIN_PROBE, TemporaryFolder(), CopyName);
             EXPECT_EQ(RemoveInstallation(c.argument, copy, questions), Outcome::Refused) << what;
             EXPECT_EQ(SnapshotOf(QDir::homePath(), {"tmp"}), after) << what;
         } else {
@@ -89,29 +90,62 @@ TEST(UninstallPhases, RemovesOnlyWhatIsOursAndOnlyForItsInstalledSelf)
     }
 }
 
-TEST(UninstallPhases, RelocatesToAPrivateCopyWithoutFollowingAPlantedLink)
+TEST(UninstallPhases, RelocatesIntoAPrivateFolderThatGoesWithTheCopy)
 {
     QTemporaryDir dir;
-    const QString own = dir.filePath("Uninstaller"), victim = dir.filePath("victim");
-    const QString copy = TemporaryFolder() + '/' + CopyName;
+    const QString own = dir.filePath("Uninstaller");
+    const QStringList before = QDir(TemporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     WriteFileSafely(own, "PROGRAM", FileKind::Program);
-    WriteFileSafely(victim, "keep", FileKind::Data);
-    ASSERT_TRUE(QFile::link(victim, copy));
-
     QStringList started;
     EXPECT_TRUE(Relocate(own, [&](const QString& program, const QStringList& arguments) {
         return started << program << arguments, true;
     }));
-    EXPECT_EQ(started, QStringList({copy, own}));
-    EXPECT_EQ(SnapshotOf(dir.path())["victim"], "keep");
+    ASSERT_EQ(started.size(), 2);
+    const QString folder = QFileInfo(started[0]).path();
+    EXPECT_EQ(started[1], own);
     struct stat info {};
-    ASSERT_EQ(::lstat(QFile::encodeName(copy).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode, S_IFREG | 0700u);
-    EXPECT_EQ(SnapshotOf(TemporaryFolder())[CopyName], "PROGRAM");
+    ASSERT_EQ(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode, S_IFDIR | 0700u);
+    EXPECT_EQ(SnapshotOf(folder), (FolderSnapshot{{CopyName, "PROGRAM"}}));
 
+    // Phase B refuses a stray argument, and the copy still takes itself and its folder away.
+    EXPECT_EQ(RemoveInstallation(dir.filePath("elsewhere"), started[0], {}), Outcome::Refused);
     // A copy that cannot be started is taken away again, and the caller does the work itself.
     EXPECT_FALSE(Relocate(own, [](const QString&, const QStringList&) { return false; }));
-    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_EQ(QDir(TemporaryFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+// Someone else put an image-format plugin, or a qt.conf pointing at one, into the temporary folder.
+// A program started beside them reads them; the uninstaller's copy and setup do not.
+TEST(UninstallPhases, NoPluginOrQtConfPlantedInTheTemporaryFolderIsLoaded)
+{
+    const QString temporary = TemporaryFolder(), mark = QDir::home().filePath("mark");
+    const QString planted = QDir::home().filePath("planted"), probe = TILORA_PLUGIN_PROBE, beside = temporary + "/probe";
+    ASSERT_EQ(::chmod(QFile::encodeName(temporary).constData(), 01777), 0);  // shared, as /tmp is
+    qputenv("TILORA_PLUGIN_MARK", QFile::encodeName(mark));
+    QDir().mkpath(planted + "/imageformats");
+    QFile::copy(TILORA_MARK_PLUGIN, planted + "/imageformats/libmark.so");
+    // The system's platforms too, so that a program misled into this folder still starts.
+    QFile::link(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms", planted + "/platforms");
+    const std::function<bool()> plants[] = {
+        [&] { return QDir().mkpath(temporary + "/imageformats") && QFile::copy(TILORA_MARK_PLUGIN, temporary + "/imageformats/m.so"); },
+        [&] { return WriteFileSafely(temporary + "/qt.conf", "[Paths]\nPlugins=" + QFile::encodeName(planted), FileKind::Data); },
+    };
+    const auto run = [](const QString& program, const QStringList& arguments) { return QProcess::execute(program, arguments) == 0; };
+    enum How { Beside, Relocated, Guarded };
+    for (const auto& plant : plants) {
+        for (const How how : {Beside, Relocated, Guarded}) {
+            ASSERT_TRUE(plant()) << how;
+            if (how == Relocated)
+                ASSERT_TRUE(Relocate(probe, run));
+            else
+                ASSERT_TRUE(QFile::copy(probe, beside) && run(beside, how == Guarded ? QStringList{"--guarded"} : QStringList{}));
+            EXPECT_EQ(QFile::exists(mark), how == Beside) << how;
+            for (const QString& path : {mark, beside, temporary + "/qt.conf", temporary + "/imageformats/m.so"})
+                QFile::remove(path);
+        }
+    }
+    ::chmod(QFile::encodeName(temporary).constData(), 0700);
 }
 
 TEST(UninstallPhases, TemporaryFolderFallsBackToTmp)

@@ -58,8 +58,8 @@ int List(const QStringList& args)
     if (args.size() != 1)
         return Fail(Usage);
     InstallPackage package(args.first());
-    if (!package.BuildDirectory())
-        return Fail(args.first() + " holds no package, or a damaged one");
+    if (!package.BuildDirectory() || package.EntryCount() == 0)
+        return Fail(args.first() + " holds no package, an empty one, or a damaged one");
     QTextStream out(stdout);
     for (int index = 0; index < package.EntryCount(); ++index) {
         const PackageEntry& entry = package.Entry(index);
