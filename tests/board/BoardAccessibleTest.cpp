@@ -84,7 +84,7 @@ TEST_F(BoardAccessibleTest, TheFocusFollowsTheKeyboardCursorAndAHintNamesItsCell
     view.clearFocus();
     EXPECT_FALSE(CellAt(1, 1)->state().focused) << "only while the board has the focus";
 
-    HintFlow hints(session, view, 1000);
+    HintFlow hints(session, view);
     hints.Request();
     EXPECT_EQ(Name(0, 1), "Tile of row 1, column 1, hint");
     hints.Cancel();

@@ -1,3 +1,5 @@
+#include "AccessibleControls.h"
+#include "DailyResultDialog.h"
 #include "HistoryCsv.h"
 #include "StatisticsWindow.h"
 #include "TimeChart.h"
@@ -29,6 +31,8 @@ TEST(StatisticsWindow, ShowsEachSizeAndModeChartsTheChosenOneAndExports)
     damaged.close();
 
     StatisticsWindow window(store);
+    window.show();
+    EXPECT_EQ(UnnamedControls(window), QStringList());
     ASSERT_EQ(window.Table()->topLevelItemCount(), 2);
     EXPECT_EQ(window.Table()->topLevelItem(0)->text(0), "5 × 5 tile swap");
     EXPECT_EQ(window.Table()->topLevelItem(0)->text(2), "1:40");
@@ -44,4 +48,11 @@ TEST(StatisticsWindow, ShowsEachSizeAndModeChartsTheChosenOneAndExports)
     QFile written(csv);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll().toStdString(), HistoryCsv(store.Load().Records));
+}
+
+TEST(DailyResultDialog, EveryControlHasANameForAScreenReader)
+{
+    DailyResultDialog dialog("Tilora daily 2026-12-08: 4 × 4, 63 tiles moved (fewest 48), 1:12", 3);
+    dialog.show();
+    EXPECT_EQ(UnnamedControls(dialog), QStringList());
 }
