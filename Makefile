@@ -7,9 +7,9 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_TYPE ?= RelWithDebInfo
 
 # Debian packages the build, the tests and the benchmarks need.
-PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev \
+PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins \
             libminizip-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            desktop-file-utils libglib2.0-bin \
+            desktop-file-utils libglib2.0-bin libjpeg-turbo-progs \
             xvfb dbus-x11 at-spi2-core python3-pyatspi
 # Only `make fuzz` needs these: libFuzzer comes with clang's runtime.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev

@@ -7,8 +7,9 @@
 #include <vector>
 
 // The console report, then each measured benchmark's time over its reference's from the same
-// run, beside the goal it is held to. CPU time: the machine is shared, and everything measured
-// runs on one thread.
+// run, beside the goal it is held to. Processor time, as the machine is shared: the thread's, or
+// the process's for a run that asks for it; a manually timed run reports the processor time it
+// measured itself (another program's, say).
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     struct Ratio {
@@ -22,8 +23,10 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        for (const Run& run : runs) {
+            const bool manual = run.run_name.time_type == "manual_time";
+            times_[run.benchmark_name()] = manual ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
+        }
     }
 
     void PrintRatios() const

@@ -11,3 +11,9 @@ int CLibraryRandom::Next()
 {
     return std::rand();
 }
+
+RandomSource& ProcessRandom()
+{
+    static CLibraryRandom random;
+    return random;
+}

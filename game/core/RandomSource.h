@@ -12,9 +12,13 @@ public:
 };
 
 // The C library's srand/rand: one generator for the whole process, which the picture choice and
-// the archive reader draw from and reseed as well.
+// the archive reader draw from and reseed as well. The only place the C library is seeded.
 class CLibraryRandom final : public RandomSource {
 public:
     void Seed(unsigned seed) override;
     int Next() override;
 };
+
+// That generator, for those that draw without a game of their own around them (the open
+// dialog's archive reader).
+RandomSource& ProcessRandom();

@@ -91,6 +91,5 @@ ChosenPicture AskForPicture(QWidget* parent, const QString& startFolder)
     if (!startFolder.isEmpty() && QDir(startFolder).exists())
         dialog.setDirectory(startFolder);
     dialog.exec();
-    return ChosenPicture{dialog.FileTitle(), dialog.PathName(), dialog.PictureNumber(),
-                         dialog.PictureCount()};
+    return ChosenPicture{dialog.FileTitle(), dialog.Chosen()};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureSource.h"
+
 #include <QPointer>
 #include <QSize>
 #include <QString>
@@ -35,9 +37,7 @@ private:
 // What the open-picture dialog reports; an empty FileTitle means nothing was chosen.
 struct ChosenPicture {
     QString FileTitle;
-    QString PathName;
-    int PictureNumber = 0;
-    int PictureCount = 0;
+    PictureSource Source;
 };
 // The dialog opens in startFolder (the picture folder) when that folder exists.
 ChosenPicture AskForPicture(QWidget* parent, const QString& startFolder);

@@ -58,7 +58,7 @@ MainFrame::MainFrame(MainFrameOptions options)
     FixFrameToItsContents(*this);
     hints_ = new HintFlow(session_, *view_);
     // The first picture of an archive, as the open-picture dialog starts with.
-    new PictureDrop(this, [this](const QString& path) { routes_->Open(path, 1, 0); });
+    new PictureDrop(this, [this](const QString& path) { routes_->Open(PictureSource::ForPath(path)); });
 
     BuildCommands();
     menus_ = new GameMenus(this, commands_);
@@ -82,6 +82,8 @@ MainFrame::~MainFrame()
     hints_->Cancel();
     for (SessionListener* listener : Followers())
         session_.RemoveListener(listener);
+    // The board reads the session and picture: members, gone before the window's children.
+    delete view_;
 }
 
 // In this order: a finished game's sound and whole picture come before the congratulations, the

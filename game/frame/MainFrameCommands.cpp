@@ -40,7 +40,7 @@ void MainFrame::BuildCommands()
     c.Add(Id::Open, "&Open\tCtrl+O", Ctrl(Qt::Key_O), [this] {
         const ChosenPicture chosen = AskForPicture(this, settings_.Folder);
         if (!chosen.FileTitle.isEmpty())
-            routes_->Open(chosen.PathName, chosen.PictureNumber, chosen.PictureCount);
+            routes_->Open(chosen.Source);
     });
     // Exit saves and ends the program just as the window's close box does.
     c.Add(Id::Exit, "E&xit", {}, [this] { close(); });

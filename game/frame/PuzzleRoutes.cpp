@@ -63,10 +63,10 @@ void PuzzleRoutes::StartBuiltInAt(const Position& position)
     Show();
 }
 
-void PuzzleRoutes::Open(const QString& path, int pictureNumber, int pictureCount)
+void PuzzleRoutes::Open(const PictureSource& source)
 {
-    puzzle_.Choose(path, pictureNumber, pictureCount);
-    settings_.Folder = FolderOf(path);
+    puzzle_.Choose(source);
+    settings_.Folder = FolderOf(source.Path);
     Start(false, StartRoute::Open);
 }
 

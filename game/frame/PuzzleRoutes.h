@@ -36,7 +36,7 @@ public:
     void StartBuiltInAt(const Position& position);
     // The picture the player chose (an archive's numbered one); its folder becomes the picture
     // folder.
-    void Open(const QString& path, int pictureNumber, int pictureCount);
+    void Open(const PictureSource& source);
     // Another picture of the archive on show; false when it has only the one. Nothing happens
     // when the picture on show is not from an archive.
     bool AnotherFromThisZip();

@@ -1,6 +1,6 @@
 #include "OpenPictureDialog.h"
 
-#include "PictureExtensions.h"
+#include "PictureKinds.h"
 #include "PreviewPane.h"
 
 #include <QCheckBox>
@@ -16,12 +16,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-const char* const OpenPictureDialog::FilterText = "Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)";
-
 namespace {
-
-// The files the filter lets through; the file list compares names without regard to case.
-const QStringList SupportedPatterns = PictureAndArchivePatterns();
 
 const QSize PaneSize(176, 152);
 // Room for the file list's columns and a few rows above the preview.
@@ -69,22 +64,32 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent)
     Refresh();
 }
 
-QString OpenPictureDialog::FileTitle() const
+QString OpenPictureDialog::FilterText()
 {
-    return chosenPath_.isEmpty() ? QString() : QFileInfo(chosenPath_).fileName();
+    // The long-standing entries first (BMP, GIF, JPG, ZIP), then the other picture kinds.
+    QStringList patterns = PictureAndArchivePatterns();
+    patterns.move(patterns.size() - 1, 3);
+    return tr("Supported files (%1)").arg(patterns.join(QLatin1Char(';')).toUpper());
 }
 
-int OpenPictureDialog::PictureNumber() const
+QString OpenPictureDialog::FileTitle() const
 {
-    // A name typed in after stepping through another archive starts at its first picture.
-    return chosenPath_ == preview_.CurrentPath() ? preview_.PictureNumber() : 1;
+    return chosen_.Path.isEmpty() ? QString() : QFileInfo(chosen_.Path).fileName();
+}
+
+PictureSource OpenPictureDialog::Chosen() const
+{
+    return chosen_;
 }
 
 void OpenPictureDialog::done(int result)
 {
-    chosenPath_.clear();
-    if (result == QDialog::Accepted && !selectedFiles().isEmpty())
-        chosenPath_ = FollowSymbolicLink(selectedFiles().constFirst());
+    chosen_ = PictureSource();
+    if (result == QDialog::Accepted && !selectedFiles().isEmpty()) {
+        const QString path = FollowSymbolicLink(selectedFiles().constFirst());
+        // A name typed in after stepping through another archive starts at its first picture.
+        chosen_ = path == preview_.CurrentPath() ? preview_.Source() : PictureSource::ForPath(path);
+    }
     QFileDialog::done(result);
 }
 
@@ -159,13 +164,13 @@ void OpenPictureDialog::FitDetailColumns()
 
 void OpenPictureDialog::UseSupportedFilesFilter()
 {
-    setNameFilter(QString::fromLatin1(FilterText));
+    setNameFilter(FilterText());
     // The toolkit reads blank-separated patterns from the filter's text and would take the
     // semicolon list above for one pattern; the file list gets the real patterns instead, again
-    // whenever the filter is chosen anew.
+    // whenever the filter is chosen anew. The file list compares names without regard to case.
     auto applyPatterns = [this] {
         if (auto* files = findChild<QFileSystemModel*>())
-            files->setNameFilters(SupportedPatterns);
+            files->setNameFilters(PictureAndArchivePatterns());
     };
     applyPatterns();
     connect(this, &QFileDialog::filterSelected, this, applyPatterns);

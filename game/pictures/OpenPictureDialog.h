@@ -16,17 +16,16 @@ class OpenPictureDialog : public QFileDialog {
     Q_OBJECT
 
 public:
-    static const char* const FilterText;
+    // "Supported files (*.BMP;*.GIF;*.JPG;...;*.ZIP)": every picture kind, then archives.
+    static QString FilterText();
 
     explicit OpenPictureDialog(QWidget* parent = nullptr);
 
     // The chosen file's name without its folder; empty after Cancel.
     QString FileTitle() const;
-    // The chosen file (a symbolic link's target); empty after Cancel.
-    QString PathName() const { return chosenPath_; }
-    // For an archive: the picture shown in the pane when OK was pressed, and the archive's count.
-    int PictureNumber() const;
-    int PictureCount() const { return preview_.PictureCount(); }
+    // The chosen file (a symbolic link's target); its path is empty after Cancel. For an archive:
+    // the picture shown in the pane when OK was pressed, and the archive's count.
+    PictureSource Chosen() const;
 
     const PicturePreview& Preview() const { return preview_; }
 
@@ -49,5 +48,5 @@ private:
     QPushButton* previousButton_ = nullptr;
     QPushButton* nextButton_ = nullptr;
     QLabel* counterLabel_ = nullptr;
-    QString chosenPath_;
+    PictureSource chosen_;
 };

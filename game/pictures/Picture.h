@@ -8,10 +8,10 @@
 class QIODevice;
 class QPainter;
 
-// One decoded picture (BMP, JPEG or GIF: the bytes decide, not the name). Sizes and source
-// rectangles are in HIMETRIC (hundredths of a millimetre) at 96 pixels per inch, as the rest of
-// the game measures pictures, and always describe the picture's natural size, however small it
-// was decoded. Every load empties the picture first, so a failed load leaves it empty. Files
+// One decoded picture of one of the picture kinds (the bytes decide, not the name), opaque.
+// Sizes and source rectangles are in HIMETRIC (hundredths of a millimetre) at 96 pixels per inch,
+// as the rest of the game measures pictures, and always describe the picture's natural size,
+// however small it was decoded. Every load empties the picture first, so a failed load leaves it empty. Files
 // and buffers over 256 MiB, pictures whose pixels would take more, and pictures whose data
 // ends early are refused.
 class Picture {

@@ -1,8 +1,11 @@
 #include "PictureDecoder.h"
 
+#include "PictureKinds.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QImageReader>
+#include <QPainter>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -12,11 +15,6 @@ namespace PictureDecoder {
 namespace {
 
 constexpr int MaxDecodedMegabytes = int(MaxPictureBytes / (1024 * 1024));
-
-bool IsAcceptedFormat(const QByteArray& format)
-{
-    return format == "bmp" || format == "jpeg" || format == "jpg" || format == "gif";
-}
 
 bool IsJpeg(const QByteArray& format)
 {
@@ -60,12 +58,19 @@ QImage FilledCanvas(QSize size, QImage::Format format)
     return canvas;
 }
 
-// The image in a format that draws onto 32-bit targets without conversion.
-QImage ToDrawableFormat(const QImage& image)
+// The image opaque, in the format that draws onto 32-bit targets as a plain copy: transparent
+// parts laid over the board's background, so the picture looks the same wherever it is drawn.
+QImage Opaque(const QImage& image)
 {
-    const QImage::Format format = image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                           : QImage::Format_RGB32;
-    return image.format() == format ? image : image.convertToFormat(format);
+    if (!image.hasAlphaChannel())
+        return image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    QImage opaque(image.size(), QImage::Format_RGB32);
+    if (opaque.isNull())
+        return {};
+    opaque.fill(Background);
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, image);
+    return opaque;
 }
 
 } // namespace
@@ -118,7 +123,7 @@ Decoded Decode(QIODevice& device, QSize largestDrawn)
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(MaxDecodedMegabytes);
     const QByteArray format = reader.format();
-    if (!IsAcceptedFormat(format))
+    if (!IsPictureFormat(format))
         return {};
     const QSize header = reader.size();
     if (header.isValid() && !WithinDecodedLimit(header))
@@ -148,7 +153,7 @@ Decoded Decode(QIODevice& device, QSize largestDrawn)
         if (once != natural)
             image = image.scaled(once, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    return {natural, ToDrawableFormat(image)};
+    return {natural, Opaque(image)};
 }
 
 } // namespace PictureDecoder

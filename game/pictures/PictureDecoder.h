@@ -1,20 +1,25 @@
 #pragma once
 
 #include <QImage>
+#include <QRgb>
 #include <QSize>
 #include <QtGlobal>
 
 class QIODevice;
 
-// Turns the bytes of a BMP, JPEG or GIF file into pixels, read from the device as the decoder
-// asks for them, at no more than the size the picture will be drawn at.
+// Turns the bytes of a picture file of one of the picture kinds into opaque pixels, read from the
+// device as the decoder asks for them, at no more than the size the picture will be drawn at.
 namespace PictureDecoder {
 
 // Files, archive members and decoded pictures larger than this are refused.
 constexpr qint64 MaxPictureBytes = qint64(256) * 1024 * 1024;
 
-// The picture's natural size and its pixels. The image is null when the bytes are refused:
-// no picture format the game offers, a size beyond the limit, or pixel data that ends early.
+// What shows through a picture's transparent parts: the black the board is laid on.
+constexpr QRgb Background = 0xff000000;
+
+// The picture's natural size and its pixels (RGB32; an animation's first frame). The image is
+// null when the bytes are refused: no picture kind the game offers, a size beyond the limit
+// (judged from the header where it tells), or pixel data that ends early.
 struct Decoded {
     QSize Natural;
     QImage Image;

@@ -1,6 +1,6 @@
 #include "PictureDrop.h"
 
-#include "PictureExtensions.h"
+#include "PictureKinds.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -17,11 +17,7 @@ QString PictureDrop::DroppedPicture(const QMimeData* data)
     if (data == nullptr || data->urls().size() != 1 || !data->urls().front().isLocalFile())
         return QString();
     const QString path = data->urls().front().toLocalFile();
-    for (const QString& pattern : PictureAndArchivePatterns()) {
-        if (path.endsWith(pattern.mid(1), Qt::CaseInsensitive))
-            return path;
-    }
-    return QString();
+    return PictureKind(path) != PictureFileKind::None ? path : QString();
 }
 
 bool PictureDrop::eventFilter(QObject* watched, QEvent* event)

@@ -8,8 +8,8 @@ class QMimeData;
 class QWidget;
 
 // Lets a window take a picture file or an archive dropped from a file manager: one local file
-// whose name says it is a picture or an archive is accepted and handed on; anything else is
-// refused as the drag enters.
+// whose name says it is a picture or an archive (PictureKind) is accepted and handed on; anything
+// else is refused as the drag enters.
 class PictureDrop : public QObject {
 public:
     using Dropped = std::function<void(const QString& path)>;

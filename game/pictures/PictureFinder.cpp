@@ -1,8 +1,10 @@
 #include "PictureFinder.h"
 
+#include "PictureKinds.h"
+#include "RandomSource.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <cstdlib>
 
 namespace {
 
@@ -27,7 +29,7 @@ QString FolderPrefix(const QString& folder)
 
 } // namespace
 
-PictureFinder::PictureFinder() = default;
+PictureFinder::PictureFinder(RandomSource& random) : random_(random), archive_(random) {}
 
 QString PictureFinder::NormalisePath(const QString& folder)
 {
@@ -59,21 +61,29 @@ void PictureFinder::ClearFiles()
 
 bool PictureFinder::AddFiles(const QString& pattern)
 {
+    bool readAll = true;
     for (const QString& listed : folders_) {
-        if (listed.isEmpty())
+        if (listed.isEmpty()) {
+            readAll = false;
             continue;
+        }
         const QString prefix = FolderPrefix(NormalisePath(listed));
+        const QFileInfo folder(prefix);
+        if (!folder.isDir() || !folder.isReadable()) {
+            readAll = false;
+            continue;
+        }
         // Regular files (and links to them) only: directories are skipped, and pipes or devices
         // named like pictures could block whoever opens them. Matching ignores case.
         const QStringList names = QDir(prefix).entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Name);
         for (const QString& name : names) {
             const QString path = prefix + name;
-            if (IsArchivePath(path) && !archive_.HoldsPicture(path))
+            if (PictureKind(path) == PictureFileKind::Archive && !archive_.HoldsPicture(path))
                 continue;
             files_.push_back({path});
         }
     }
-    return true;
+    return readAll;
 }
 
 std::optional<QString> PictureFinder::PickRandom(const QString& current) const
@@ -81,7 +91,7 @@ std::optional<QString> PictureFinder::PickRandom(const QString& current) const
     const int count = int(files_.size());
     if (count == 0)
         return std::nullopt;
-    int k = std::rand() % count;
+    int k = random_.Next() % count;
     if (files_[k].Path != current)
         return files_[k].Path;
     if (count == 1)

@@ -14,7 +14,9 @@ struct PictureFileEntry {
 // and picks one at random, avoiding the picture on show. Lives for one new puzzle.
 class PictureFinder {
 public:
-    PictureFinder();  // makes its archive reader, which reseeds the generator
+    // Its archive reader reseeds random (by default the process's generator); the pick draws
+    // from it.
+    explicit PictureFinder(RandomSource& random = ProcessRandom());
 
     static QString NormalisePath(const QString& folder);
 
@@ -22,13 +24,15 @@ public:
     const QString& Root() const { return root_; }
     void ClearFiles();
     // Appends every file of the folder whose extension matches the pattern ("*.bmp"), ignoring
-    // case; archives without a picture are left out. Directories are skipped.
+    // case; archives without a picture are left out. Directories are skipped. False when the
+    // folder is missing or cannot be read.
     bool AddFiles(const QString& pattern);
     const std::vector<PictureFileEntry>& Files() const { return files_; }
     // A random file, never `current` unless it is the only one (then nothing).
     std::optional<QString> PickRandom(const QString& current) const;
 
 private:
+    RandomSource& random_;
     QString root_;
     std::vector<QString> folders_;
     std::vector<PictureFileEntry> files_;

@@ -1,7 +1,7 @@
 #include "PictureLoading.h"
 
 #include "Picture.h"
-#include "PictureExtensions.h"
+#include "PictureKinds.h"
 #include "RandomSource.h"
 #include "ZipPictureArchive.h"
 
@@ -44,18 +44,10 @@ PictureLoad LoadArchiveMember(PictureSource& source, Picture& picture, ZipPictur
 PictureSource PictureSource::ForPath(const QString& path, int zipIndex)
 {
     PictureSource source;
-    source.Type = IsArchivePath(path) ? Kind::ArchiveMember : Kind::File;
+    source.Type = PictureKind(path) == PictureFileKind::Archive ? Kind::ArchiveMember : Kind::File;
     source.Path = path;
     source.ZipIndex = zipIndex;
     return source;
-}
-
-QStringList PictureAndArchivePatterns()
-{
-    QStringList patterns;
-    for (const PictureExtension& extension : PictureExtensions)
-        patterns << QStringLiteral("*") + QLatin1String(extension.Suffix);
-    return patterns << QStringLiteral("*") + QLatin1String(ArchiveExtension);
 }
 
 PictureLoad LoadPicture(PictureSource& source, Picture& picture, ZipPictureArchive& archive,

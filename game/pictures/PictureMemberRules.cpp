@@ -1,24 +1,17 @@
 #include "PictureMemberRules.h"
 
-#include "PictureExtensions.h"
+#include "PictureKinds.h"
 
+#include <QBuffer>
+#include <QImageReader>
+#include <QString>
 #include <cstring>
 
 namespace PictureMemberRules {
 
-bool HasPictureName(const QByteArray& memberName)
-{
-    const qsizetype dot = memberName.lastIndexOf('.');
-    if (dot < 0 || memberName.endsWith('/'))
-        return false;
-    const QByteArray extension = memberName.mid(dot).toLower();
-    for (const PictureExtension& picture : PictureExtensions)
-        if (picture.InArchives && extension == picture.Suffix)
-            return true;
-    return false;
-}
+namespace {
 
-bool HasPictureSignature(const unsigned char* head)
+bool HasSignatureText(const unsigned char* head)
 {
     char text[SignatureLength + 1];
     std::memcpy(text, head, SignatureLength);
@@ -30,6 +23,30 @@ bool HasPictureSignature(const unsigned char* head)
         if (std::strstr(text, signature) != nullptr)
             return true;
     return false;
+}
+
+// The kinds that came after BMP, GIF and JPEG, whose signatures the text rule does not know.
+bool DecoderRecognises(const unsigned char* head)
+{
+    QBuffer buffer;
+    buffer.setData(reinterpret_cast<const char*>(head), SignatureLength);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray format = QImageReader::imageFormat(&buffer);
+    return format != "bmp" && format != "gif" && format != "jpeg" && IsPictureFormat(format);
+}
+
+} // namespace
+
+bool HasPictureName(const QByteArray& memberName)
+{
+    return !memberName.endsWith('/')
+           && PictureKind(QString::fromLatin1(memberName)) == PictureFileKind::Picture;
+}
+
+bool HasPictureSignature(const unsigned char* head)
+{
+    return HasSignatureText(head) || DecoderRecognises(head);
 }
 
 } // namespace PictureMemberRules

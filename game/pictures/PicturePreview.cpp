@@ -1,19 +1,9 @@
 #include "PicturePreview.h"
 
-#include "PictureExtensions.h"
+#include "PictureKinds.h"
 #include "PictureLoading.h"
 
 #include <QFileInfo>
-
-PreviewKind ClassifyPreviewPath(const QString& path)
-{
-    const QString lower = path.toLower();
-    for (const PictureExtension& extension : PictureExtensions) {
-        if (lower.contains(QLatin1String(extension.Suffix)))
-            return PreviewKind::Picture;
-    }
-    return lower.contains(QLatin1String(ArchiveExtension)) ? PreviewKind::Archive : PreviewKind::None;
-}
 
 QString FollowSymbolicLink(const QString& path)
 {
@@ -31,23 +21,22 @@ PicturePreview::PicturePreview(MessageSink showMessage)
 
 void PicturePreview::SelectionChanged(const QString& path)
 {
-    currentPath_ = FollowSymbolicLink(path);
+    source_ = PictureSource::ForPath(FollowSymbolicLink(path));
     archive_.Close();
-    pictureNumber_ = 1;
     // Until something new is shown, the pane is empty and no archive is being stepped through.
     noPreview_ = true;
     isArchive_ = false;
-    if (!previewOn_ || currentPath_.isEmpty() || QFileInfo(currentPath_).isDir())
+    if (!previewOn_ || source_.Path.isEmpty() || QFileInfo(source_.Path).isDir())
         return;
 
-    switch (ClassifyPreviewPath(currentPath_)) {
-    case PreviewKind::Picture:
+    switch (PictureKind(source_.Path)) {
+    case PictureFileKind::Picture:
         PreviewPicture();
         break;
-    case PreviewKind::Archive:
+    case PictureFileKind::Archive:
         PreviewArchive();
         break;
-    case PreviewKind::None:
+    case PictureFileKind::None:
         break;
     }
 }
@@ -63,7 +52,7 @@ void PicturePreview::SetPreviewOn(bool on)
         return;
     previewOn_ = on;
     if (on)
-        SelectionChanged(currentPath_);
+        SelectionChanged(source_.Path);
 }
 
 void PicturePreview::StepBack()
@@ -80,27 +69,26 @@ QString PicturePreview::CounterText() const
 {
     if (!isArchive_)
         return QString();
-    if (pictureCount_ == 0)
+    if (source_.ZipCount == 0)
         return QStringLiteral("0 images");
-    return QStringLiteral("%1 of %2").arg(pictureNumber_).arg(pictureCount_);
+    return QStringLiteral("%1 of %2").arg(source_.ZipIndex).arg(source_.ZipCount);
 }
 
 void PicturePreview::PreviewPicture()
 {
     // An undecodable file is not worth a message: the pane just stays empty.
-    PictureSource file{PictureSource::Kind::File, currentPath_};
-    noPreview_ = LoadPicture(file, preview_, archive_) != PictureLoad::Loaded;
+    noPreview_ = LoadPicture(source_, preview_, archive_) != PictureLoad::Loaded;
 }
 
 void PicturePreview::PreviewArchive()
 {
-    PictureSource first{PictureSource::Kind::ArchiveMember, currentPath_};
     PictureLoadOptions options;
     options.Report = showMessage_;
     // A member that cannot be decoded is reported, and the archive can still be stepped through.
-    if (LoadPicture(first, preview_, archive_, options) == PictureLoad::Missing)
+    if (LoadPicture(source_, preview_, archive_, options) == PictureLoad::Missing) {
+        source_.ZipCount = 0;
         return;
-    pictureCount_ = first.ZipCount;
+    }
     noPreview_ = false;
     isArchive_ = true;
 }
@@ -110,10 +98,10 @@ void PicturePreview::Step(int delta)
     // Only an archive that is still open can be stepped through.
     if (!isArchive_)
         return;
-    const int wanted = pictureNumber_ + delta;
-    if (wanted < 1 || wanted > pictureCount_)
+    const int wanted = source_.ZipIndex + delta;
+    if (wanted < 1 || wanted > source_.ZipCount)
         return;
-    pictureNumber_ = wanted;
+    source_.ZipIndex = wanted;
     const bool moved = delta < 0 ? archive_.GoToPreviousPicture() : archive_.GoToNextPicture();
     if (!moved)
         showMessage_(delta < 0 ? QStringLiteral("Couldn't select the previous image")

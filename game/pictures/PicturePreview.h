@@ -1,15 +1,11 @@
 #pragma once
 
 #include "Picture.h"
+#include "PictureSource.h"
 #include "ZipPictureArchive.h"
 
 #include <QString>
 #include <functional>
-
-// What the open-picture dialog makes of a selected path. Picture extensions win over ".zip"
-// and case does not matter, so "x.zip.jpg" is a picture and "X.ZIP" an archive.
-enum class PreviewKind { None, Picture, Archive };
-PreviewKind ClassifyPreviewPath(const QString& path);
 
 // A symbolic link stands for its target; anything else, or a dangling link, for itself.
 QString FollowSymbolicLink(const QString& path);
@@ -42,10 +38,12 @@ public:
     // The arrows and the counter are shown only for an archive.
     bool IsArchive() const { return isArchive_; }
     QString CounterText() const;
-    int PictureNumber() const { return pictureNumber_; }
-    int PictureCount() const { return pictureCount_; }
+    int PictureNumber() const { return source_.ZipIndex; }
+    int PictureCount() const { return source_.ZipCount; }
     // The selection, or the target of a selected symbolic link.
-    const QString& CurrentPath() const { return currentPath_; }
+    const QString& CurrentPath() const { return source_.Path; }
+    // The selection as a picture's source: for an archive, the picture on show and the count.
+    const PictureSource& Source() const { return source_; }
 
 private:
     void PreviewPicture();
@@ -58,7 +56,5 @@ private:
     bool previewOn_ = true;
     bool noPreview_ = true;
     bool isArchive_ = false;
-    int pictureNumber_ = 1;
-    int pictureCount_ = 0;
-    QString currentPath_;
+    PictureSource source_;
 };

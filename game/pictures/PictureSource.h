@@ -12,7 +12,7 @@ struct PictureSource {
     int ZipIndex = 1;  // 1-based picture number within the archive
     int ZipCount = 0;  // pictures in that archive when it was last opened
 
-    // The file or archive at path, by the game's rule: an archive when ".zip" is in the path.
+    // The file or archive at path, by its kind (PictureKind): an archive when its name ends in ".zip".
     static PictureSource ForPath(const QString& path, int zipIndex = 1);
     bool IsBuiltIn() const { return Type == Kind::BuiltIn; }
 };

@@ -1,13 +1,13 @@
 #include "PuzzlePicture.h"
 
-#include "PictureExtensions.h"
 #include "PictureFinder.h"
+#include "PictureKinds.h"
 #include "PictureLoading.h"
 #include "RandomSource.h"
 
 bool PuzzlePicture::ChooseRandomFile(const QString& folder)
 {
-    PictureFinder finder;
+    PictureFinder finder(random_);
     finder.SetRoot(folder);
     finder.ClearFiles();
     for (const QString& pattern : PictureAndArchivePatterns())
@@ -15,7 +15,7 @@ bool PuzzlePicture::ChooseRandomFile(const QString& folder)
     if (finder.Files().empty())
         return false;
     if (const auto chosen = finder.PickRandom(source_.Path))
-        source_.Path = *chosen;
+        source_ = PictureSource::ForPath(*chosen);
     return true;
 }
 
@@ -23,7 +23,9 @@ bool PuzzlePicture::Load(bool random, const QString& folder)
 {
     bool loaded = false;
     if (!random || ChooseRandomFile(folder)) {
-        PictureSource wanted = PictureSource::ForPath(source_.Path, source_.ZipIndex);
+        // A source that fell back to the built-in picture is tried again from its path.
+        PictureSource wanted = source_.IsBuiltIn() ? PictureSource::ForPath(source_.Path, source_.ZipIndex)
+                                                   : source_;
         PictureLoadOptions options;
         options.RandomMember = random ? &random_ : nullptr;
         loaded = LoadPicture(wanted, picture_, archive_, options) == PictureLoad::Loaded;
@@ -38,8 +40,7 @@ bool PuzzlePicture::Load(bool random, const QString& folder)
 
 void PuzzlePicture::Choose(const QString& path, int zipIndex, int zipCount)
 {
-    source_.Path = path;
-    source_.ZipIndex = zipIndex;
+    source_ = PictureSource::ForPath(path, zipIndex);
     source_.ZipCount = zipCount;
 }
 

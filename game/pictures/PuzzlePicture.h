@@ -14,7 +14,7 @@ class RandomSource;
 // word; the path is kept, so that a later reload tries it again.
 class PuzzlePicture {
 public:
-    explicit PuzzlePicture(RandomSource& random) : random_(random) {}
+    explicit PuzzlePicture(RandomSource& random) : random_(random), archive_(random) {}
 
     const Picture& Current() const { return picture_; }
     const PictureSource& Source() const { return source_; }
@@ -29,7 +29,9 @@ public:
     // archive. Otherwise the current path again, an archive's numbered picture. False when the
     // built-in picture had to be shown instead.
     bool Load(bool random, const QString& folder);
-    // The file the player chose; loaded by the next Load(false).
+    // The picture the player chose, as the open dialog found it; loaded by the next Load(false).
+    void Choose(const PictureSource& source) { source_ = source; }
+    // A kept path and picture number, its kind told by its name; loaded by the next Load(false).
     void Choose(const QString& path, int zipIndex, int zipCount);
     // Another picture of the archive on show, for the next Load(false); false when it has no other.
     bool ChooseAnotherMember();

@@ -2,11 +2,11 @@
 
 #include "Picture.h"
 #include "PictureMemberRules.h"
+#include "RandomSource.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdlib>
 #include <ctime>
 #include <limits>
 #include <new>
@@ -66,15 +66,10 @@ bool SamePlace(const unz64_file_pos& a, const unz64_file_pos& b)
 
 } // namespace
 
-bool IsArchivePath(const QString& path)
+ZipPictureArchive::ZipPictureArchive(RandomSource& random) : impl_(std::make_unique<Impl>())
 {
-    return path.contains(QLatin1String(".zip"), Qt::CaseInsensitive);
-}
-
-ZipPictureArchive::ZipPictureArchive() : impl_(std::make_unique<Impl>())
-{
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-    impl_->temporaryPath = QDir(QDir::tempPath()).filePath(QString::asprintf("KWTI%d.TMP", std::rand() % 1000));
+    random.Seed(static_cast<unsigned>(std::time(nullptr)));
+    impl_->temporaryPath = QDir(QDir::tempPath()).filePath(QString::asprintf("KWTI%d.TMP", random.Next() % 1000));
 }
 
 ZipPictureArchive::~ZipPictureArchive()

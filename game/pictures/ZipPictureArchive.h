@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PictureDecoder.h"
+#include "RandomSource.h"
 
 #include <QString>
 #include <cstdint>
@@ -9,18 +10,17 @@
 
 class Picture;
 
-// A path names an archive when it contains ".zip" anywhere, in any case (PICS.ZIP, old.zip.d/x.bmp).
-bool IsArchivePath(const QString& path);
-
 // Reads the picture members of one ZIP archive, numbered from 1 in central-directory order.
-// A member is a picture when its name ends in .jpg, .bmp or .gif (any case) and its first 58 bytes
-// carry a picture signature.
+// A member is a picture when its name has a picture kind's extension (any case) and its first 58
+// bytes carry a picture signature.
 class ZipPictureArchive {
 public:
     // Members declared larger than this are refused by Extract: the bound of every picture file.
     static constexpr std::uint32_t MaxMemberSize = std::uint32_t(PictureDecoder::MaxPictureBytes);
 
-    ZipPictureArchive();   // reseeds the C library generator from the clock
+    // Reseeds random (by default the process's generator) from the clock, then draws the number
+    // of its temporary file's name.
+    explicit ZipPictureArchive(RandomSource& random = ProcessRandom());
     ~ZipPictureArchive();  // Close
     ZipPictureArchive(const ZipPictureArchive&) = delete;
     ZipPictureArchive& operator=(const ZipPictureArchive&) = delete;

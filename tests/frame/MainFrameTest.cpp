@@ -700,13 +700,15 @@ TEST_F(MainFrameTest, DroppedPicturesAndArchivesOpenAndAnythingElseIsRefused)
     QTemporaryDir elsewhere;
     const QString bmp = elsewhere.filePath("Wide.BMP");
     ASSERT_TRUE(TestPictures::WriteFile(bmp, TestPictures::Encode(TestPictures::FourColour(400, 300), "BMP")));
+    const QString png = elsewhere.filePath("shot.png");
+    ASSERT_TRUE(TestPictures::WriteFile(png, TestPictures::Encode(TestPictures::FourColour(40, 30), "PNG")));
     auto frame = Start();
     const QString zip = AddArchive("three.zip", 3);
     const QString text = AddFile("notes.txt", "no picture");
     const auto local = [](const QString& path) { return QUrl::fromLocalFile(path); };
     const struct { QList<QUrl> urls; QString opened; } drops[] = {
         {{local(text)}, {}}, {{local(bmp), local(zip)}, {}}, {{QUrl("https://example.org/a.jpg")}, {}},
-        {{local(bmp)}, bmp}, {{local(zip)}, zip},
+        {{local(png)}, png}, {{local(bmp)}, bmp}, {{local(zip)}, zip},
     };
     for (const auto& drop : drops) {
         QMimeData data;

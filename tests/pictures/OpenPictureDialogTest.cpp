@@ -65,7 +65,8 @@ protected:
 
 TEST_F(OpenPictureDialogTest, StartsWithPreviewOnAndNoArchiveControls)
 {
-    EXPECT_EQ(dialog.nameFilters(), QStringList{"Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)"});
+    EXPECT_EQ(dialog.nameFilters(),
+              QStringList{"Supported files (*.BMP;*.GIF;*.JPG;*.ZIP;*.JPEG;*.PNG;*.WEBP;*.TIF;*.TIFF)"});
     EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
     EXPECT_TRUE(Find<QCheckBox>("previewCheck")->isChecked());
     EXPECT_FALSE(Find<QPushButton>("previousButton")->isVisible());
@@ -124,9 +125,11 @@ TEST_F(OpenPictureDialogTest, OkAfterSteppingReportsThePictureOnShow)
     Find<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Open)->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.FileTitle(), "three.zip");
-    EXPECT_EQ(dialog.PathName(), QFileInfo(Path("three.zip")).absoluteFilePath());
-    EXPECT_EQ(dialog.PictureNumber(), 3);
-    EXPECT_EQ(dialog.PictureCount(), 3);
+    const PictureSource chosen = dialog.Chosen();
+    EXPECT_EQ(chosen.Path, QFileInfo(Path("three.zip")).absoluteFilePath());
+    EXPECT_EQ(chosen.Type, PictureSource::Kind::ArchiveMember);
+    EXPECT_EQ(chosen.ZipIndex, 3);
+    EXPECT_EQ(chosen.ZipCount, 3);
 }
 
 TEST_F(OpenPictureDialogTest, CancelLeavesNothingChosen)
@@ -135,5 +138,5 @@ TEST_F(OpenPictureDialogTest, CancelLeavesNothingChosen)
     dialog.selectFile(Path("three.zip"));
     dialog.reject();
     EXPECT_EQ(dialog.FileTitle(), "");
-    EXPECT_EQ(dialog.PathName(), "");
+    EXPECT_EQ(dialog.Chosen().Path, "");
 }

@@ -8,17 +8,6 @@
 using TestArchives::WriteZip;
 using TestPictures::WriteFile;
 
-TEST(ClassifyPreviewPathTest, PictureExtensionsWinAndCaseIsIgnored)
-{
-    EXPECT_EQ(ClassifyPreviewPath("/p/a.BMP"), PreviewKind::Picture);
-    EXPECT_EQ(ClassifyPreviewPath("/p/photo.JPEG"), PreviewKind::Picture);
-    EXPECT_EQ(ClassifyPreviewPath("/p/x.zip.jpg"), PreviewKind::Picture);
-    EXPECT_EQ(ClassifyPreviewPath("/p/holiday.gif.zip"), PreviewKind::Picture);
-    EXPECT_EQ(ClassifyPreviewPath("/p/X.ZIP"), PreviewKind::Archive);
-    EXPECT_EQ(ClassifyPreviewPath("/p/notes.txt"), PreviewKind::None);
-    EXPECT_EQ(ClassifyPreviewPath(""), PreviewKind::None);
-}
-
 class PicturePreviewTest : public ::testing::Test {
 protected:
     void SetUp() override

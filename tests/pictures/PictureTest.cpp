@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 using namespace TestPictures;
 
@@ -45,6 +46,33 @@ QByteArray BmpClaiming(qint32 width, qint32 height)
     return bytes;
 }
 
+// A small picture of the format whose header then claims 100,000 x 100,000 pixels, or as many as
+// the format can.
+QByteArray ClaimingHugeSize(const char* format)
+{
+    constexpr quint32 Huge = 100000;
+    QByteArray bytes = Encode(FourColour(8, 8), format);
+    char* p = bytes.data();
+    if (qstrcmp(format, "PNG") == 0) {  // IHDR, then its checksum
+        qToBigEndian<quint32>(Huge, p + 16);
+        qToBigEndian<quint32>(Huge, p + 20);
+        qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef*>(p + 12), 17)), p + 29);
+    } else if (qstrcmp(format, "TIFF") == 0) {  // ImageWidth and ImageLength as 32-bit values
+        char* entry = p + qFromLittleEndian<quint32>(p + 4) + 2;
+        for (int i = qFromLittleEndian<quint16>(entry - 2); i > 0; --i, entry += 12) {
+            const quint16 tag = qFromLittleEndian<quint16>(entry);
+            if (tag == 256 || tag == 257) {
+                qToLittleEndian<quint16>(4, entry + 2);
+                qToLittleEndian<quint32>(Huge, entry + 8);
+            }
+        }
+    } else {  // WebP: its 14-bit sides can claim no more than 16,383 x 16,383
+        qToLittleEndian<quint16>(0x3fff, p + 26);
+        qToLittleEndian<quint16>(0x3fff, p + 28);
+    }
+    return bytes;
+}
+
 } // namespace
 
 TEST(PictureTest, EmptyPictureHasNoSizeAndDrawsNothing)
@@ -65,7 +93,7 @@ TEST(PictureTest, EmptyPictureHasNoSizeAndDrawsNothing)
 TEST(PictureTest, DecodesEachFormatFromBytesWithSizeInHimetric)
 {
     const QImage source = FourColour(40, 30);
-    for (const char* format : {"BMP", "JPEG", "GIF"}) {
+    for (const char* format : {"BMP", "JPEG", "GIF", "PNG", "WEBP", "TIFF"}) {
         SCOPED_TRACE(format);
         Picture picture;
         ASSERT_TRUE(LoadBytes(picture, Encode(source, format)));
@@ -89,9 +117,9 @@ TEST(PictureTest, FileContentDecidesNotItsName)
     EXPECT_EQ(Picture::HimetricToPixels(picture.GetWidth()), 8);
 
     // Formats the game does not offer are refused even when Qt could read them.
-    const QString png = dir.filePath("picture.bmp");
-    ASSERT_TRUE(WriteFile(png, Encode(FourColour(8, 6), "PNG")));
-    EXPECT_FALSE(picture.LoadFromFile(png));
+    const QString ppm = dir.filePath("picture.png");
+    ASSERT_TRUE(WriteFile(ppm, Encode(FourColour(8, 6), "PPM")));
+    EXPECT_FALSE(picture.LoadFromFile(ppm));
 }
 
 TEST(PictureTest, FailedLoadsLeaveThePictureEmpty)
@@ -137,6 +165,38 @@ TEST(PictureTest, HeadersClaimingGiganticSizesAreRefused)
         qToLittleEndian<quint16>(0xffff, gif.data() + at);
     EXPECT_FALSE(LoadBytes(picture, gif));
     EXPECT_TRUE(picture.IsEmpty());
+
+    for (const char* format : {"PNG", "WEBP", "TIFF"}) {
+        SCOPED_TRACE(format);
+        EXPECT_FALSE(LoadBytes(picture, ClaimingHugeSize(format)));
+    }
+}
+
+TEST(PictureTest, TransparencyDepthPalettesAndAnimationsDrawAsTheyShould)
+{
+    QImage halfRed(8, 8, QImage::Format_ARGB32);
+    halfRed.fill(qRgba(255, 0, 0, 128));
+    QImage deep(8, 8, QImage::Format_RGBA64);
+    deep.fill(QColor::fromRgba64(0x1010, 0xc8c8, 0x1e1e));
+    QFile animated(TILORA_PICTURE_CORPUS "/animated.webp");  // a red frame, then a blue one
+    ASSERT_TRUE(animated.open(QIODevice::ReadOnly));
+
+    const std::vector<std::tuple<const char*, QByteArray, QColor>> cases = {
+        {"PNG with alpha, over black", Encode(halfRed, "PNG"), QColor(128, 0, 0)},
+        {"WebP with alpha, over black", Encode(halfRed, "WEBP"), QColor(128, 0, 0)},
+        {"16-bit PNG", Encode(deep, "PNG"), QColor(16, 200, 30)},
+        {"16-bit TIFF", Encode(deep, "TIFF"), QColor(16, 200, 30)},
+        {"palette PNG", Encode(FourColour(8, 8).convertToFormat(QImage::Format_Indexed8), "PNG"), QColor(Qt::red)},
+        {"palette TIFF", Encode(FourColour(8, 8).convertToFormat(QImage::Format_Indexed8), "TIFF"), QColor(Qt::red)},
+        {"animated WebP: its first frame", animated.readAll(), QColor(Qt::red)},
+    };
+    for (const auto& [what, bytes, expected] : cases) {
+        SCOPED_TRACE(what);
+        Picture picture;
+        ASSERT_TRUE(LoadBytes(picture, bytes));
+        EXPECT_FALSE(picture.Image().hasAlphaChannel());
+        EXPECT_TRUE(Near(picture.Image().pixelColor(1, 1), expected, 4));
+    }
 }
 
 TEST(PictureTest, MulDivRoundsToNearestAndReportsOverflow)
@@ -316,6 +376,9 @@ TEST(PictureTest, ShortFilesShowNothingTheFileDidNotSupply)
         {"GIF", Encode(fewColours, "GIF")},
         {"JPEG", Encode(noise, "JPEG")},
         {"progressive JPEG", ProgressiveJpeg(noise)},
+        {"PNG", Encode(noise, "PNG")},
+        {"WebP", Encode(noise, "WEBP")},
+        {"TIFF", Encode(noise, "TIFF")},
     };
     const std::size_t pixels = std::size_t(noise.width()) * noise.height();
     for (const auto& [format, bytes] : files) {
