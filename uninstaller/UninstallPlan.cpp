@@ -1,5 +1,6 @@
 #include "UninstallPlan.h"
 
+#include "CacheFiles.h"
 #include "DesktopEntry.h"
 #include "InstalledFiles.h"
 #include "Profile.h"
@@ -35,6 +36,7 @@ UninstallPlaces UninstallPlan::CurrentPlaces(const QString& installFolder)
     places.installFolder = installFolder;
     places.menuFolder = Child(DesktopEntries::UserMenuFolder(), InstalledFiles::MenuGroup);
     places.desktopFolder = DesktopEntries::UserDesktopFolder();
+    places.cacheFolder = CacheFiles::Folder();
     return places;
 }
 
@@ -46,6 +48,8 @@ UninstallPlan UninstallPlan::For(const UninstallPlaces& places)
     for (const char* name : InstalledFiles::RemovedFirst)
         steps.push_back({UninstallStep::File, Child(places.installFolder, name)});
     steps.push_back({UninstallStep::ProfileSections, QString()});
+    steps.push_back({UninstallStep::File, Child(places.cacheFolder, CacheFiles::SlideTables)});
+    steps.push_back({UninstallStep::FolderIfEmpty, places.cacheFolder});
     steps.push_back({UninstallStep::Entry, Child(places.menuFolder, InstalledFiles::GameEntry)});
     steps.push_back({UninstallStep::Entry, Child(places.menuFolder, InstalledFiles::UninstallEntry)});
     steps.push_back({UninstallStep::FolderIfEmpty, places.menuFolder});

@@ -8,6 +8,7 @@ struct UninstallPlaces {
     QString installFolder;  // the folder of the installed Uninstaller, exactly as given
     QString menuFolder;     // the applications-menu folder holding the game's two entries
     QString desktopFolder;  // empty when the user has no desktop folder of its own
+    QString cacheFolder;    // what the game made for itself and can make again
 };
 
 // What removing an installation does, in order. Every step skips silently what is already gone

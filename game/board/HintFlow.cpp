@@ -23,8 +23,7 @@ void HintFlow::Request()
     askedFor_ = now;
     if (now.Mode() == GameMode::TileSwap) {
         const SwapHint hint = FindSwapHint(HintPositionOf(now));
-        return Show(HintCells(hint, now.N()),
-                    QStringLiteral("Best: %1 swaps to go").arg(hint.swapsToGo));
+        return Show(HintCells(hint, now.N()), tr("Best: %n swaps to go", nullptr, hint.swapsToGo));
     }
     // The answer comes on the worker's thread; it is shown on this one.
     request_ = runner_.Start(HintPositionOf(now), [this](std::uint64_t request, const SlideHint& hint) {
@@ -38,7 +37,9 @@ void HintFlow::Deliver(std::uint64_t request, const SlideHint& hint)
 {
     if (request != request_ || askedFor_ != session_.Current())
         return;
-    Show(HintCells(hint, session_.Current().N()), QString());
+    // Larger boards get a good move, not a shortest one: no count.
+    Show(HintCells(hint, session_.Current().N()),
+         hint.shortest ? tr("Best: %n tile moves to go", nullptr, hint.movesToGo) : QString());
 }
 
 void HintFlow::Show(const std::vector<Cell>& cells, const QString& word)

@@ -13,6 +13,8 @@ class HintFlash;
 
 // The Hint command from the request to the flash over the board. A tile-swap hint is found at
 // once; a slider hint comes from a search off the interface thread and is shown when it arrives.
+// Both say how many moves are left when that is the fewest: tile swaps, or on 3 x 3 and 4 x 4
+// single-tile slides.
 // A hint holds only for the position it was asked for: any other position cancels the search,
 // drops an answer still on its way and ends the flash and its word.
 class HintFlow : public QObject, public SessionListener {

@@ -5,6 +5,7 @@
 #include "RandomSource.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -76,6 +77,7 @@ void GameSession::BeginGame(const Position& position)
     ForgetMoves();
     marks_.Deselect();
     moves_ = 0;
+    tilesMoved_ = 0;
     elapsed_ = 0;
     finished_ = false;
     hintsUsed_ = false;
@@ -166,6 +168,10 @@ void GameSession::Step(const Move& move, const Position& before)
     const Position after = Current();
     marks_.Deselect();
     ++moves_;
+    const Cell hole = before.HoleCell();
+    tilesMoved_ += move.Type == Move::Kind::Swap
+                       ? 2
+                       : std::abs(move.At.Column - hole.Column) + std::abs(move.At.Row - hole.Row);
     const bool completes = IsSolved(after) && !finished_;
     if (completes) {
         elapsed_ = RunningTime();

@@ -58,6 +58,10 @@ public:
     std::optional<Cell> Selection() const { return marks_.Selection(); }
     std::optional<Cell> Cursor() const { return marks_.Cursor(Current()); }
     int Moves() const { return moves_; }
+    // Tiles that changed places in those moves: a slide of a whole line counts each of its tiles,
+    // a swap two. Shortest slider solutions count single tiles, so this is the count to compare.
+    // Counted from the start of this run of the game.
+    int TilesMoved() const { return tilesMoved_; }
     std::int64_t StartTime() const { return startTime_; }
     long Elapsed() const { return elapsed_; }
     bool Finished() const { return finished_; }
@@ -112,6 +116,7 @@ private:
     std::vector<Move> undone_;  // moves taken back, the latest last
     BoardMarks marks_;
     int moves_ = 0;
+    int tilesMoved_ = 0;
     std::int64_t startTime_ = 0;
     long elapsed_ = 0;
     bool finished_ = false;

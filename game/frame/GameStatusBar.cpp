@@ -40,6 +40,19 @@ void GameStatusBar::Refresh()
     const QString mode = facts.Mode == GameMode::Slider ? QStringLiteral("Slider puzzle")
                                                         : QStringLiteral("Tile swap");
     puzzle_->setText(hint_.isEmpty() ? QStringLiteral("%1 x %1 %2").arg(facts.N).arg(mode) : hint_);
+    // A slider hint's word is longer than the size and mode; the time makes room for it while it holds.
+    time_->setVisible(hint_.isEmpty());
+}
+
+void GameStatusBar::Changed()
+{
+    clearMessage();
+    Refresh();
+}
+
+void GameStatusBar::ShowNote(const QString& text)
+{
+    showMessage(text);
 }
 
 void GameStatusBar::SetHint(const QString& text)
@@ -50,5 +63,7 @@ void GameStatusBar::SetHint(const QString& text)
 
 QString GameStatusBar::Text() const
 {
+    if (!currentMessage().isEmpty())
+        return currentMessage();
     return QStringList{moves_->text(), time_->text(), puzzle_->text()}.join(QStringLiteral("  "));
 }

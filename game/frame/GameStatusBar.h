@@ -17,8 +17,8 @@ struct StatusFacts {
 };
 
 // The line below the board: the moves, the running time as the scoreboard writes times, the size
-// and the mode, or the word of the last hint in their place while it holds. It reads the facts again every
-// second while shown, on Refresh, and whenever the session changes.
+// and the mode, or the word of the last hint in place of the time, size and mode while it holds.
+// It reads the facts again every second while shown, on Refresh, and whenever the session changes.
 class GameStatusBar : public QStatusBar, public SessionListener {
     Q_OBJECT
 public:
@@ -27,9 +27,12 @@ public:
     GameStatusBar(FactsSource facts, QWidget* parent);
 
     void Refresh();
-    void Changed() override { Refresh(); }
+    // Any change of the game ends a note.
+    void Changed() override;
     // Empty: no hint word.
     void SetHint(const QString& text);
+    // A note across the whole line, in place of the facts, until the game changes.
+    void ShowNote(const QString& text);
     // Everything shown, in order.
     QString Text() const;
 

@@ -4,6 +4,7 @@
 #include "GameDialogs.h"
 #include "GameMenus.h"
 #include "GameStatusBar.h"
+#include "FewestMovesNote.h"
 #include "HintFlow.h"
 #include "PictureDrop.h"
 #include "PlayerProgress.h"
@@ -57,6 +58,7 @@ MainFrame::MainFrame(MainFrameOptions options)
     setCentralWidget(view_);
     FixFrameToItsContents(*this);
     hints_ = new HintFlow(session_, *view_);
+    note_ = new FewestMovesNote(session_, this);
     // The first picture of an archive, as the open-picture dialog starts with.
     new PictureDrop(this, [this](const QString& path) { routes_->Open(PictureSource::ForPath(path)); });
 
@@ -65,7 +67,7 @@ MainFrame::MainFrame(MainFrameOptions options)
     CreateBars();
     routes_.emplace(*this, *view_, *toolbar_, session_, settings_, puzzle_);
     routes_->OnShown([this](bool fromArchive) { menus_->SetNewCommandStyle(fromArchive); });
-    progress_ = new PlayerProgress(*this, *profile_, session_, settings_, *routes_, puzzle_, *statusBar_);
+    progress_ = new PlayerProgress(*this, *profile_, session_, settings_, *routes_, puzzle_, *note_, *statusBar_);
     move(50, 10);
 
     random_.Seed(static_cast<unsigned>(options.Clock ? options.Clock->Now() : systemClock_.Now()));
@@ -90,7 +92,7 @@ MainFrame::~MainFrame()
 // history has the game before any dialog shows, and a daily result comes last.
 std::vector<SessionListener*> MainFrame::Followers()
 {
-    return {hints_, &gameSounds_, view_, statusBar_, &kept_, progress_, this, progress_->Announcer()};
+    return {hints_, &gameSounds_, view_, statusBar_, &kept_, note_, progress_, this, progress_->Announcer()};
 }
 
 void MainFrame::CreateBars()
@@ -115,6 +117,7 @@ void MainFrame::CreateBars()
     }, this);
     setStatusBar(statusBar_);
     connect(hints_, &HintFlow::Worded, statusBar_, &GameStatusBar::SetHint);
+    connect(note_, &FewestMovesNote::Noted, statusBar_, &GameStatusBar::ShowNote);
     ShowStatusBar(settings_.StatusBar);
 }
 

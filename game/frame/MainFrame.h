@@ -21,6 +21,7 @@ class GameMenus;
 class GameStatusBar;
 class HintFlash;
 class HintFlow;
+class FewestMovesNote;
 class PlayerProgress;
 class Profile;
 
@@ -90,6 +91,7 @@ private:
 
     BoardView* view_ = nullptr;
     HintFlow* hints_ = nullptr;
+    FewestMovesNote* note_ = nullptr;
     PlayerProgress* progress_ = nullptr;
     GameToolbar* toolbar_ = nullptr;
     GameMenus* menus_ = nullptr;

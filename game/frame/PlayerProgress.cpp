@@ -3,14 +3,12 @@
 #include "DailyPuzzle.h"
 #include "DailyResultDialog.h"
 #include "GameClock.h"
-#include "GameHint.h"
+#include "FewestMovesNote.h"
 #include "GameSettings.h"
 #include "Profile.h"
 #include "ProgressText.h"
 #include "PuzzleRoutes.h"
-#include "SlideHint.h"
 #include "StatisticsWindow.h"
-#include "SwapHint.h"
 
 #include <QFileInfo>
 #include <QStatusBar>
@@ -24,12 +22,13 @@ constexpr const char* DailyEntry = "Daily";
 } // namespace
 
 PlayerProgress::PlayerProgress(QWidget& window, Profile& profile, GameSession& session, GameSettings& settings,
-                               PuzzleRoutes& routes, const PuzzlePicture& puzzle, QStatusBar& status,
-                               HistoryRecorder recorder)
+                               PuzzleRoutes& routes, const PuzzlePicture& puzzle, const FewestMovesNote& fewest,
+                               QStatusBar& status, HistoryRecorder recorder)
     : QObject(&window), window_(window), profile_(profile), session_(session), settings_(settings), routes_(routes),
-      puzzle_(puzzle), status_(status), recorder_(std::move(recorder))
+      puzzle_(puzzle), fewest_(fewest), status_(status), recorder_(std::move(recorder))
 {
     announcer_.Owner = this;
+    connect(&fewest_, &FewestMovesNote::FewestFound, this, &PlayerProgress::SayDailyFewest);
     keptDaily_ = DailyPuzzle::ParseIsoDate(profile_.GetProfileString(KeptSection, DailyEntry).toStdString());
 }
 
@@ -52,17 +51,9 @@ void PlayerProgress::OpenStatistics()
     window.exec();
 }
 
-void PlayerProgress::Moved(const Move& move, const Position& before, const Position& after)
-{
-    const Cell from = before.HoleCell(), to = after.HoleCell();
-    tilesMoved_ += move.Type == Move::Kind::Swap ? 1 : std::abs(from.Column - to.Column) + std::abs(from.Row - to.Row);
-}
-
 void PlayerProgress::GameStarted()
 {
-    tilesMoved_ = 0;
     last_.reset();
-    FindFewest();
     status_.clearMessage();
     const auto kept = std::exchange(keptDaily_, std::nullopt);
     if (startingDaily_)
@@ -95,9 +86,10 @@ void PlayerProgress::Completed(const GameResult& result)
     FinishedGame game;
     game.Result = result;
     game.FinishedAt = session_.StartTime() + result.Elapsed;
-    game.TilesMoved = tilesMoved_;
+    game.TilesMoved = session_.TilesMoved();
     game.HintsShown = session_.HintsUsed() ? 1 : 0;
-    game.Fewest = fewest_;
+    if (fewest_.Fewest() >= 0)
+        game.Fewest = fewest_.Fewest();
     game.Picture = PictureName();
     bool written = false;
     last_ = recorder_.Record(game, &written);
@@ -105,32 +97,8 @@ void PlayerProgress::Completed(const GameResult& result)
         status_.showMessage(tr("This game could not be added to your history (%1).").arg(recorder_.Store().Path()));
 }
 
-void PlayerProgress::FindFewest()
+void PlayerProgress::SayDailyFewest(int fewest)
 {
-    const std::uint64_t game = ++game_;
-    fewest_.reset();
-    shortest_ = {};  // stops and joins the search for the game before
-    const Position& start = session_.Current();
-    // A game carried on from the last run no longer has its starting position.
-    if (session_.Moves() > 0)
-        return;
-    if (start.Mode() == GameMode::TileSwap)
-        return FewestFound(game, SwapsToGo(HintPositionOf(start)));
-    if (!HasShortestLength(start.N(), start.Mode()))
-        return;
-    // The first 4 x 4 search waits seconds for its tables: never on the window's thread.
-    shortest_ = std::jthread([this, game, position = HintPositionOf(start)](std::stop_token stop) {
-        const int fewest = ShortestLength(position, stop);
-        if (fewest >= 0)
-            QMetaObject::invokeMethod(this, [this, game, fewest] { FewestFound(game, fewest); }, Qt::QueuedConnection);
-    });
-}
-
-void PlayerProgress::FewestFound(std::uint64_t game, int fewest)
-{
-    if (game != game_)
-        return;
-    fewest_ = fewest;
     if (const auto daily = recorder_.Daily(); daily && session_.Moves() == 0)
         status_.showMessage(tr("Daily puzzle of %1: the fewest possible is %n tile move(s).", nullptr, fewest)
                                 .arg(QString::fromStdString(DailyPuzzle::IsoDate(*daily))), 8000);

@@ -5,9 +5,9 @@
 
 #include <QObject>
 #include <QString>
-#include <thread>
 
 class CommandTable;
+class FewestMovesNote;
 class GameSettings;
 class Profile;
 class PuzzleRoutes;
@@ -24,15 +24,14 @@ class PlayerProgress : public QObject, public SessionListener {
 public:
     // Before the kept game is carried on: a daily puzzle left at the last close stays one.
     PlayerProgress(QWidget& window, Profile& profile, GameSession& session, GameSettings& settings,
-                   PuzzleRoutes& routes, const PuzzlePicture& puzzle, QStatusBar& status,
-                   HistoryRecorder recorder = HistoryRecorder());
+                   PuzzleRoutes& routes, const PuzzlePicture& puzzle, const FewestMovesNote& fewest,
+                   QStatusBar& status, HistoryRecorder recorder = HistoryRecorder());
 
     // Today's daily puzzle: a 4 x 4 slider of the built-in picture, the size and mode set to it.
     void StartDaily();
     void OpenStatistics();
     std::optional<GameRecord> LastRecord() const { return last_; }
 
-    void Moved(const Move& move, const Position& before, const Position& after) override;
     void GameStarted() override;
     void Completed(const GameResult& result) override;
     // Told after the congratulations: shows a finished daily puzzle's result.
@@ -47,10 +46,8 @@ private:
     // Whether the game just begun is the daily puzzle of the date kept at the last close.
     bool CarriesOnKeptDaily(std::chrono::year_month_day date) const;
     void KeepDailyMark();
-    // The fewest tile moves (swaps in tile swap) that solve the game's starting position: at once
-    // for tile swap, from a worker for 3 x 3 and 4 x 4 sliders, unknown for the rest.
-    void FindFewest();
-    void FewestFound(std::uint64_t game, int fewest);
+    // A daily puzzle not yet begun says how few tile moves it takes, once that is known.
+    void SayDailyFewest(int fewest);
     QString PictureName() const;
 
     QWidget& window_;
@@ -59,14 +56,12 @@ private:
     GameSettings& settings_;
     PuzzleRoutes& routes_;
     const PuzzlePicture& puzzle_;
+    const FewestMovesNote& fewest_;
     QStatusBar& status_;
     HistoryRecorder recorder_;
     DailyAnnouncer announcer_;
     bool startingDaily_ = false;
     std::optional<std::chrono::year_month_day> keptDaily_;  // until the first game begins
-    int tilesMoved_ = 0;  // a slide of several tiles counts each; a swap counts once
-    std::optional<int> fewest_;
-    std::uint64_t game_ = 0;  // counts games begun, so that a late answer for an earlier one is dropped
-    std::jthread shortest_;
+
     std::optional<GameRecord> last_;  // the game just finished, until the next begins
 };

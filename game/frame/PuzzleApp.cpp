@@ -2,6 +2,7 @@
 
 #include "MainFrame.h"
 #include "ResourceInit.h"
+#include "TableFile.h"
 #include "TiloraVersion.h"
 
 PuzzleApp::PuzzleApp(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -17,6 +18,8 @@ bool PuzzleApp::InitInstance()
     setDesktopFileName(QStringLiteral(TILORA_APP_ID));
     InitTiloraResources();
     setWindowIcon(QIcon(QStringLiteral(":/ICON/111")));
+    // The 4 x 4 slider's shortest hints need tables that take seconds to build: built once, kept.
+    ShortestTables::UseStore(TableFileStore());
     frame_ = std::make_unique<MainFrame>();
     return true;
 }

@@ -25,8 +25,9 @@ struct ShortestSearch {
 };
 
 // The first move of a shortest solution of a 3 x 3 or 4 x 4 slider position; other sizes are
-// Invalid. A 4 x 4 needs the pattern tables (ShortestTables): a position near solved is found
-// without them, any other waits until they are ready, a few seconds at most on a fresh profile.
+// Invalid. A 4 x 4 is searched over the pattern tables (ShortestTables); until they are ready
+// (a few seconds, once per profile) a search without them tries for about half a second, which
+// answers most positions, and the rest wait for the tables.
 SlideHint FindShortestSlide(const HintPosition& position, const ShortestSearch& search = {});
 
 // The fewest single-tile moves that solve a 3 x 3 or 4 x 4 slider position: 0 when solved, -1
@@ -40,8 +41,8 @@ int ShortestLength(const HintPosition& position, std::stop_token stop = {});
 SlideHint SearchWithoutTables(const HintPosition& position, std::uint64_t nodeBudget, std::stop_token stop = {});
 
 // The first move of a good solution for any size: the top row and the left column are put in
-// place tile by tile until a 3 x 3 remains, which is solved shortest. Always quick: a fifth of a
-// second at most, for the first lines of a 10 x 10.
+// place tile by tile until a 3 x 3 remains, which is solved shortest. Always quick: tens of
+// milliseconds at most, for a whole 10 x 10.
 SlideHint FindGoodSlide(const HintPosition& position, std::stop_token stop = {});
 
 // Shortest for 3 x 3 and 4 x 4, good for larger boards.

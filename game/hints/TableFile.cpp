@@ -1,11 +1,11 @@
 #include "TableFile.h"
 
+#include "CacheFiles.h"
 #include "SafeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -16,8 +16,7 @@ constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
 QString TableFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-           QStringLiteral("/Tilora/slide-tables-4x4.bin");
+    return CacheFiles::Folder() + '/' + CacheFiles::SlideTables;
 }
 
 TableStore TableFileStore(const QString& path)

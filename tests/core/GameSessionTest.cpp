@@ -96,6 +96,7 @@ TEST_F(GameSessionTest, TileSwapChargesOnlyForTheSwapAndABackwardClockGivesNoTim
     EXPECT_EQ(session.Selection(), (Cell{0, 0}));
     EXPECT_EQ(session.Click({2, 1}), ClickResult::Swapped);
     EXPECT_EQ(session.Moves(), 1);
+    EXPECT_EQ(session.TilesMoved(), 2);
     EXPECT_FALSE(session.Selection().has_value());
     EXPECT_EQ(session.Current().At(0, 0), 5);
 
@@ -147,12 +148,14 @@ TEST_F(GameSessionTest, UndoAndRedoEachCountAMoveAndANewMoveClearsRedo)
         moves += step.done ? 1 : 0;
         EXPECT_EQ(session.Current(), step.shows);
         EXPECT_EQ(session.Moves(), moves);
+        EXPECT_EQ(session.TilesMoved(), 3 * moves) << "each step moves the three tiles of the row";
         EXPECT_EQ(session.CanUndo(), step.shows == slid);
         EXPECT_EQ(session.CanRedo(), step.shows == start);
     }
     EXPECT_EQ(seen.slides, moves) << "an undone slide is announced as a slide";
     ASSERT_TRUE(session.Play(Move::Slide({3, 1})));
     EXPECT_FALSE(session.CanRedo()) << "a new move clears what could be made again";
+    EXPECT_EQ(session.TilesMoved(), 3 * moves + 1);
 }
 
 TEST_F(GameSessionTest, NewGameSolveForMeAndCompletionEmptyUndoAndRedo)

@@ -5,6 +5,7 @@
 #include "DailyPuzzle.h"
 #include "DailyResultDialog.h"
 #include "HistoryRecorder.h"
+#include "GameHint.h"
 #include "GameMenus.h"
 #include "GameStatusBar.h"
 #include "HintFlash.h"
@@ -627,6 +628,7 @@ TEST_F(MainFrameTest, SwapHintFlashesUntilAMoveAndKeepsTheGameOffTheScoreboard)
 {
     auto frame = Start();
     frame->Commands().Dispatch(Id::SizeFor(3));
+    const int fewest = SwapsToGo(HintPositionOf(frame->Session().Current()));
     const Position solved = Position::Solved(3, GameMode::TileSwap);
     // Two swaps to go: tiles 0 and 1 change places, and so do 7 and 8.
     frame->Session().Arrange(*Apply(*Apply(solved, Move::Swap({0, 0}, {1, 0})), Move::Swap({1, 2}, {2, 2})));
@@ -644,18 +646,34 @@ TEST_F(MainFrameTest, SwapHintFlashesUntilAMoveAndKeepsTheGameOffTheScoreboard)
     Press(*frame, 2, 2);
     ASSERT_EQ(answerer.Shown(), 1);
     EXPECT_EQ(profile_.GetProfileString("Scores", "PlayerName", "none"), "none");
+    // The fewest are the starting position's, before it was arranged here.
+    EXPECT_EQ(frame->StatusLine()->Text(), QString("Solved: 2 swaps; the fewest possible was %1.").arg(fewest));
 }
 
-TEST_F(MainFrameTest, SlideHintArrivesFromTheWorker)
+TEST_F(MainFrameTest, SlideHintCountsTileMovesAndTheFinishComparesWithTheFewest)
 {
     auto frame = Start();
     frame->Commands().Dispatch(Id::ModeSlider);
     frame->Commands().Dispatch(Id::SizeFor(3));
-    OneSlideFromSolved(frame->Session());
+    const int fewest = ShortestLength(HintPositionOf(frame->Session().Current()));
+    // Two single-tile slides from solved: the hole went left, then up.
+    const Position solved = Position::Solved(3, GameMode::Slider);
+    frame->Session().Arrange(*Apply(*Apply(solved, Move::Slide({1, 2})), Move::Slide({1, 1})));
     frame->Commands().Dispatch(Id::Hint);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Flash()->Flashing(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->Flash()->Flashing(); }));
     const ShownBoard board = frame->View()->Shown();
-    EXPECT_EQ(frame->Flash()->Cells().front().topLeft(), QPoint(2 * board.TileWidth(), 2 * board.TileHeight()));
+    EXPECT_EQ(frame->Flash()->Cells().front().topLeft(), QPoint(board.TileWidth(), 2 * board.TileHeight()));
+    EXPECT_TRUE(frame->StatusLine()->Text().endsWith("Best: 2 tile moves to go"));
+
+    CongratulationsAnswerer answerer("Cheat");
+    Press(*frame, 1, 2);
+    Press(*frame, 2, 2);
+    ASSERT_EQ(answerer.Shown(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return frame->StatusLine()->Text() == QString("Solved: 2 tiles moved; the fewest possible was %1.").arg(fewest);
+    }));
+    frame->Commands().Dispatch(Id::New);
+    EXPECT_TRUE(frame->StatusLine()->Text().startsWith("Moves: 0")) << "a new game ends the note";
 }
 
 TEST_F(MainFrameTest, AGameInPlayGoesOnAtTheNextStartUnlessItsPictureIsGoneOrItIsOver)

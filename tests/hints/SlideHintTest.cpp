@@ -119,10 +119,11 @@ TEST(GoodSlide, SolvesRandomLargeBoardsToTheEnd)
         EXPECT_LE(hint.movesToGo, 3 * n * n * n) << n;
         EXPECT_TRUE(IsSolvedSlider(Play(position, hint.path))) << n;
     }
-    // Asking again after each hinted move also ends, as plans made afresh agree.
+    // Asking again after each hinted move also ends: a plan made afresh may go another way than
+    // the one before, but not much longer.
     HintPosition position = RandomSolvable(5, random);
     const int planned = FindGoodSlide(position).movesToGo;
-    for (int move = 0; move < planned && !IsSolvedSlider(position); ++move)
+    for (int move = 0; move < 2 * planned && !IsSolvedSlider(position); ++move)
         SlideIntoHole(position, FindGoodSlide(position).tileCell);
     EXPECT_TRUE(IsSolvedSlider(position));
 }

@@ -14,6 +14,7 @@ int main(int argc, char** argv)
         return 2;
     qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
     qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+    qputenv("XDG_CACHE_HOME", (home.path() + "/cache").toUtf8());
     qputenv("HOME", home.path().toUtf8());
     // Temporary files too, so that a test that leaves one behind leaves it in its own folder.
     QDir(home.path()).mkdir("tmp");

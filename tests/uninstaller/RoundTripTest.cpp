@@ -1,3 +1,4 @@
+#include "CacheFiles.h"
 #include "FolderSnapshot.h"
 #include "MainFrame.h"
 #include "ModalScript.h"
@@ -14,10 +15,10 @@
 using S = ModalScript;
 
 // The real setup program's package installed through the wizard, the game's options and scores
-// stored, then everything removed by phase B: the user's own files come through byte for byte.
+// stored and the hint tables cached, then everything removed by phase B: the user's own files come through byte for byte.
 TEST(RoundTrip, InstallThenUninstallLeavesExactlyWhatWasThereBefore)
 {
-    for (const QString path : {"Desktop/notes.txt", "data/applications/mine.desktop", "config/Other/o.conf", "tmp/t"}) {
+    for (const QString path : {"Desktop/notes.txt", "data/applications/mine.desktop", "config/Other/o.conf", "cache/other/c", "tmp/t"}) {
         QDir::home().mkpath(QFileInfo(path).path());
         WriteFileSafely(QDir::home().filePath(path), path.toUtf8(), FileKind::Data);
     }
@@ -50,6 +51,8 @@ TEST(RoundTrip, InstallThenUninstallLeavesExactlyWhatWasThereBefore)
     }
     for (const char* section : {ProfileSections::Scores, ProfileSections::SliderScores})
         Profile().WriteProfileInt(section, "Difficulty0", 5);
+    QDir().mkpath(CacheFiles::Folder());
+    WriteFileSafely(CacheFiles::Folder() + '/' + CacheFiles::SlideTables, "tables", FileKind::Data);
     for (const auto& [section, entry] : {std::pair{ProfileSections::Settings, "Dimension"}, {ProfileSections::Game, "Position"},
                                          {ProfileSections::Scores, "Difficulty0"}, {ProfileSections::SliderScores, "Difficulty0"}})
         EXPECT_NE(Profile().GetProfileString(section, entry, "none"), "none") << section;
