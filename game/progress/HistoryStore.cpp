@@ -1,8 +1,7 @@
 #include "HistoryStore.h"
 
 #include "SharedLog.h"
-
-#include <QStandardPaths>
+#include "UserFiles.h"
 
 namespace {
 
@@ -39,7 +38,7 @@ History ParseHistory(std::string_view text)
 
 QString HistoryStore::DefaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tilora/History.txt";
+    return UserFiles::DataFolder() + '/' + UserFiles::History;
 }
 
 HistoryStore::HistoryStore(QString path) : path_(std::move(path)) {}
