@@ -47,6 +47,7 @@ package: build
 bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/tilora_bench
 	@$(BUILD)/bin/tilora_hints_bench
+	@$(BUILD)/bin/tilora_progress_bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/tilora_picture_bench
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.

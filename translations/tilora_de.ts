@@ -93,6 +93,41 @@
     </message>
 </context>
 <context>
+    <name>DailyResultDialog</name>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Tagespuzzle</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Daily puzzle solved!&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Tagespuzzle gelöst!&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Result to share:</source>
+        <translation>&amp;Ergebnis zum Teilen:</translation>
+    </message>
+    <message>
+        <source>Result to share</source>
+        <translation>Ergebnis zum Teilen</translation>
+    </message>
+    <message>
+        <source>Streak: %1</source>
+        <translation>Serie: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the result</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+</context>
+<context>
     <name>DestinationDialog</name>
     <message>
         <source>Choose Destination Folder</source>
@@ -557,6 +592,14 @@ ist kein Programm zugeordnet.</translation>
         <source>There is only 1 picture in this zip file!</source>
         <translation>Diese ZIP-Datei enthält nur 1 Bild!</translation>
     </message>
+    <message>
+        <source>St&amp;atistics…</source>
+        <translation>St&amp;atistik…</translation>
+    </message>
+    <message>
+        <source>&amp;Daily puzzle</source>
+        <translation>Tages&amp;puzzle</translation>
+    </message>
 </context>
 <context>
     <name>OpenPictureDialog</name>
@@ -617,6 +660,88 @@ ist kein Programm zugeordnet.</translation>
     <message>
         <source>Couldn&apos;t select the next image</source>
         <translation>Das nächste Bild lässt sich nicht wählen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerProgress</name>
+    <message>
+        <source>Daily puzzle of %1</source>
+        <translation>Tagespuzzle vom %1</translation>
+    </message>
+    <message>
+        <source>This game could not be added to your history (%1).</source>
+        <translation>Dieses Spiel konnte nicht in Ihren Verlauf aufgenommen werden (%1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Daily puzzle of %1: the fewest possible is %n tile move(s).</source>
+        <translation>
+            <numerusform>Tagespuzzle vom %1: Es geht mit %n Zug.</numerusform>
+            <numerusform>Tagespuzzle vom %1: Es geht mit %n Zügen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressText</name>
+    <message>
+        <source>%1 × %1 slider</source>
+        <translation>%1 × %1 Schiebepuzzle</translation>
+    </message>
+    <message>
+        <source>%1 × %1 tile swap</source>
+        <translation>%1 × %1 Teiletausch</translation>
+    </message>
+    <message>
+        <source>Puzzle</source>
+        <translation>Puzzle</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Bestzeit</translation>
+    </message>
+    <message>
+        <source>Best moves</source>
+        <translation>Wenigste Züge</translation>
+    </message>
+    <message>
+        <source>Mean of last 5</source>
+        <translation>Schnitt der letzten 5</translation>
+    </message>
+    <message>
+        <source>Mean of last 12</source>
+        <translation>Schnitt der letzten 12</translation>
+    </message>
+    <message>
+        <source>Tiles moved / fewest</source>
+        <translation>Bewegte Teile / Minimum</translation>
+    </message>
+    <message>
+        <source>%1 ×</source>
+        <translation>%1 ×</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tilora daily %1: %2 × %2, %n tiles moved, %3</source>
+        <translation>
+            <numerusform>Tilora-Tagespuzzle %1: %2 × %2, %n Teil bewegt, %3</numerusform>
+            <numerusform>Tilora-Tagespuzzle %1: %2 × %2, %n Teile bewegt, %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tilora daily %1: %2 × %2, %n tiles moved (fewest %3), %4</source>
+        <translation>
+            <numerusform>Tilora-Tagespuzzle %1: %2 × %2, %n Teil bewegt (Minimum %3), %4</numerusform>
+            <numerusform>Tilora-Tagespuzzle %1: %2 × %2, %n Teile bewegt (Minimum %3), %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) in a row</source>
+        <translation>
+            <numerusform>%n Tag in Folge</numerusform>
+            <numerusform>%n Tage in Folge</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -771,6 +896,116 @@ ist kein Programm zugeordnet.</translation>
     <message>
         <source>Solved picture</source>
         <translation>Gelöstes Bild</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Figures for each size and mode</source>
+        <translation>Zahlen für jede Größe und Spielart</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>Export the history as CSV</source>
+        <translation>Verlauf als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No finished games yet. Every game you finish yourself is added here.</source>
+        <translation>Noch keine beendeten Spiele. Jedes Spiel, das Sie selbst beenden, erscheint hier.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) in your history.</source>
+        <translation>
+            <numerusform>%n Spiel in Ihrem Verlauf.</numerusform>
+            <numerusform>%n Spiele in Ihrem Verlauf.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Only the latest part of a very long history was read.</source>
+        <translation>Von einem sehr langen Verlauf wurde nur der neueste Teil gelesen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the history could not be read; they are left in the file as they are.</source>
+        <translation>
+            <numerusform>%n Zeile des Verlaufs konnte nicht gelesen werden; sie bleibt unverändert in der Datei.</numerusform>
+            <numerusform>%n Zeilen des Verlaufs konnten nicht gelesen werden; sie bleiben unverändert in der Datei.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Times of the latest games</source>
+        <translation>Zeiten der letzten Spiele</translation>
+    </message>
+    <message numerus="yes">
+        <source>Times of the last %n game(s) of %1</source>
+        <translation>
+            <numerusform>Zeit des letzten Spiels von %1</numerusform>
+            <numerusform>Zeiten der letzten %n Spiele von %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export history</source>
+        <translation>Verlauf exportieren</translation>
+    </message>
+    <message>
+        <source>Tilora history.csv</source>
+        <translation>Tilora-Verlauf.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1.</source>
+        <translation>Der Verlauf konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeChart</name>
+    <message>
+        <source>Times of the latest games</source>
+        <translation>Zeiten der letzten Spiele</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Noch keine beendeten Spiele.</translation>
+    </message>
+    <message>
+        <source>No games of %1 yet.</source>
+        <translation>Noch keine Spiele von %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n game(s) of %1: fastest %2, slowest %3, mean %4, latest %5.</source>
+        <translation>
+            <numerusform>Letztes Spiel von %1: schnellstes %2, langsamstes %3, Schnitt %4, letztes %5.</numerusform>
+            <numerusform>Letzte %n Spiele von %1: schnellstes %2, langsamstes %3, Schnitt %4, letztes %5.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>best %1</source>
+        <translation>beste %1</translation>
+    </message>
+    <message>
+        <source>earlier</source>
+        <translation>früher</translation>
+    </message>
+    <message>
+        <source>latest</source>
+        <translation>zuletzt</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>Schnitt %1</translation>
     </message>
 </context>
 <context>

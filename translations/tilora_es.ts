@@ -93,6 +93,41 @@
     </message>
 </context>
 <context>
+    <name>DailyResultDialog</name>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Puzle del día</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Daily puzzle solved!&lt;/b&gt;</source>
+        <translation>&lt;b&gt;¡Puzle del día resuelto!&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Result to share:</source>
+        <translation>&amp;Resultado para compartir:</translation>
+    </message>
+    <message>
+        <source>Result to share</source>
+        <translation>Resultado para compartir</translation>
+    </message>
+    <message>
+        <source>Streak: %1</source>
+        <translation>Racha: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the result</source>
+        <translation>Copiar el resultado</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
+</context>
+<context>
     <name>DestinationDialog</name>
     <message>
         <source>Choose Destination Folder</source>
@@ -557,6 +592,14 @@ con la extensión de archivo indicada.</translation>
         <source>There is only 1 picture in this zip file!</source>
         <translation>¡Este archivo ZIP solo contiene 1 imagen!</translation>
     </message>
+    <message>
+        <source>St&amp;atistics…</source>
+        <translation>Est&amp;adísticas…</translation>
+    </message>
+    <message>
+        <source>&amp;Daily puzzle</source>
+        <translation>Puzle del &amp;día</translation>
+    </message>
 </context>
 <context>
     <name>OpenPictureDialog</name>
@@ -617,6 +660,88 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>Couldn&apos;t select the next image</source>
         <translation>No se pudo seleccionar la imagen siguiente</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerProgress</name>
+    <message>
+        <source>Daily puzzle of %1</source>
+        <translation>Puzle del día %1</translation>
+    </message>
+    <message>
+        <source>This game could not be added to your history (%1).</source>
+        <translation>Esta partida no se pudo añadir a su historial (%1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Daily puzzle of %1: the fewest possible is %n tile move(s).</source>
+        <translation>
+            <numerusform>Puzle del día %1: mínimo %n movimiento.</numerusform>
+            <numerusform>Puzle del día %1: mínimo %n movimientos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressText</name>
+    <message>
+        <source>%1 × %1 slider</source>
+        <translation>%1 × %1 deslizante</translation>
+    </message>
+    <message>
+        <source>%1 × %1 tile swap</source>
+        <translation>%1 × %1 intercambio</translation>
+    </message>
+    <message>
+        <source>Puzzle</source>
+        <translation>Puzle</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Mejor tiempo</translation>
+    </message>
+    <message>
+        <source>Best moves</source>
+        <translation>Menos movimientos</translation>
+    </message>
+    <message>
+        <source>Mean of last 5</source>
+        <translation>Media de las 5 últimas</translation>
+    </message>
+    <message>
+        <source>Mean of last 12</source>
+        <translation>Media de las 12 últimas</translation>
+    </message>
+    <message>
+        <source>Tiles moved / fewest</source>
+        <translation>Piezas movidas / mínimo</translation>
+    </message>
+    <message>
+        <source>%1 ×</source>
+        <translation>%1 ×</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tilora daily %1: %2 × %2, %n tiles moved, %3</source>
+        <translation>
+            <numerusform>Tilora del día %1: %2 × %2, %n pieza movida, %3</numerusform>
+            <numerusform>Tilora del día %1: %2 × %2, %n piezas movidas, %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tilora daily %1: %2 × %2, %n tiles moved (fewest %3), %4</source>
+        <translation>
+            <numerusform>Tilora del día %1: %2 × %2, %n pieza movida (mínimo %3), %4</numerusform>
+            <numerusform>Tilora del día %1: %2 × %2, %n piezas movidas (mínimo %3), %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) in a row</source>
+        <translation>
+            <numerusform>%n día seguido</numerusform>
+            <numerusform>%n días seguidos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -771,6 +896,116 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>Solved picture</source>
         <translation>Imagen resuelta</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Figures for each size and mode</source>
+        <translation>Cifras de cada tamaño y modo</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>Export the history as CSV</source>
+        <translation>Exportar el historial como CSV</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No finished games yet. Every game you finish yourself is added here.</source>
+        <translation>Aún no hay partidas terminadas. Cada partida que termine usted mismo se añade aquí.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) in your history.</source>
+        <translation>
+            <numerusform>%n partida en su historial.</numerusform>
+            <numerusform>%n partidas en su historial.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Only the latest part of a very long history was read.</source>
+        <translation>Solo se leyó la parte más reciente de un historial muy largo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the history could not be read; they are left in the file as they are.</source>
+        <translation>
+            <numerusform>No se pudo leer %n línea del historial; se deja tal cual en el archivo.</numerusform>
+            <numerusform>No se pudieron leer %n líneas del historial; se dejan tal cual en el archivo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Times of the latest games</source>
+        <translation>Tiempos de las últimas partidas</translation>
+    </message>
+    <message numerus="yes">
+        <source>Times of the last %n game(s) of %1</source>
+        <translation>
+            <numerusform>Tiempo de la última partida de %1</numerusform>
+            <numerusform>Tiempos de las últimas %n partidas de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export history</source>
+        <translation>Exportar el historial</translation>
+    </message>
+    <message>
+        <source>Tilora history.csv</source>
+        <translation>Historial de Tilora.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1.</source>
+        <translation>No se pudo escribir el historial en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeChart</name>
+    <message>
+        <source>Times of the latest games</source>
+        <translation>Tiempos de las últimas partidas</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Aún no hay partidas terminadas.</translation>
+    </message>
+    <message>
+        <source>No games of %1 yet.</source>
+        <translation>Aún no hay partidas de %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n game(s) of %1: fastest %2, slowest %3, mean %4, latest %5.</source>
+        <translation>
+            <numerusform>Última partida de %1: la más rápida %2, la más lenta %3, media %4, la última %5.</numerusform>
+            <numerusform>Últimas %n partidas de %1: la más rápida %2, la más lenta %3, media %4, la última %5.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>best %1</source>
+        <translation>mejor %1</translation>
+    </message>
+    <message>
+        <source>earlier</source>
+        <translation>antes</translation>
+    </message>
+    <message>
+        <source>latest</source>
+        <translation>última</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>media %1</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,41 @@
     </message>
 </context>
 <context>
+    <name>DailyResultDialog</name>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Puzzle du jour</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Daily puzzle solved!&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Puzzle du jour résolu&#xa0;!&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Result to share:</source>
+        <translation>&amp;Résultat à partager&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Result to share</source>
+        <translation>Résultat à partager</translation>
+    </message>
+    <message>
+        <source>Streak: %1</source>
+        <translation>Série&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy the result</source>
+        <translation>Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copié</translation>
+    </message>
+</context>
+<context>
     <name>DestinationDialog</name>
     <message>
         <source>Choose Destination Folder</source>
@@ -557,6 +592,14 @@ with the given filename extension.</source>
         <source>There is only 1 picture in this zip file!</source>
         <translation>Ce fichier ZIP ne contient qu’une seule image&#xa0;!</translation>
     </message>
+    <message>
+        <source>St&amp;atistics…</source>
+        <translation>St&amp;atistiques…</translation>
+    </message>
+    <message>
+        <source>&amp;Daily puzzle</source>
+        <translation>&amp;Puzzle du jour</translation>
+    </message>
 </context>
 <context>
     <name>OpenPictureDialog</name>
@@ -617,6 +660,88 @@ with the given filename extension.</source>
     <message>
         <source>Couldn&apos;t select the next image</source>
         <translation>Impossible de sélectionner l’image suivante</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerProgress</name>
+    <message>
+        <source>Daily puzzle of %1</source>
+        <translation>Puzzle du jour du %1</translation>
+    </message>
+    <message>
+        <source>This game could not be added to your history (%1).</source>
+        <translation>Cette partie n’a pas pu être ajoutée à votre historique (%1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Daily puzzle of %1: the fewest possible is %n tile move(s).</source>
+        <translation>
+            <numerusform>Puzzle du jour du %1&#xa0;: %n coup au minimum.</numerusform>
+            <numerusform>Puzzle du jour du %1&#xa0;: %n coups au minimum.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressText</name>
+    <message>
+        <source>%1 × %1 slider</source>
+        <translation>%1 × %1 taquin</translation>
+    </message>
+    <message>
+        <source>%1 × %1 tile swap</source>
+        <translation>%1 × %1 échange</translation>
+    </message>
+    <message>
+        <source>Puzzle</source>
+        <translation>Puzzle</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Meilleur temps</translation>
+    </message>
+    <message>
+        <source>Best moves</source>
+        <translation>Moins de coups</translation>
+    </message>
+    <message>
+        <source>Mean of last 5</source>
+        <translation>Moyenne des 5 dernières</translation>
+    </message>
+    <message>
+        <source>Mean of last 12</source>
+        <translation>Moyenne des 12 dernières</translation>
+    </message>
+    <message>
+        <source>Tiles moved / fewest</source>
+        <translation>Pièces déplacées / minimum</translation>
+    </message>
+    <message>
+        <source>%1 ×</source>
+        <translation>%1 ×</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tilora daily %1: %2 × %2, %n tiles moved, %3</source>
+        <translation>
+            <numerusform>Tilora du jour %1&#xa0;: %2 × %2, %n pièce déplacée, %3</numerusform>
+            <numerusform>Tilora du jour %1&#xa0;: %2 × %2, %n pièces déplacées, %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tilora daily %1: %2 × %2, %n tiles moved (fewest %3), %4</source>
+        <translation>
+            <numerusform>Tilora du jour %1&#xa0;: %2 × %2, %n pièce déplacée (minimum %3), %4</numerusform>
+            <numerusform>Tilora du jour %1&#xa0;: %2 × %2, %n pièces déplacées (minimum %3), %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) in a row</source>
+        <translation>
+            <numerusform>%n jour d’affilée</numerusform>
+            <numerusform>%n jours d’affilée</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -771,6 +896,116 @@ with the given filename extension.</source>
     <message>
         <source>Solved picture</source>
         <translation>Image résolue</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Figures for each size and mode</source>
+        <translation>Chiffres pour chaque taille et mode</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporter…</translation>
+    </message>
+    <message>
+        <source>Export the history as CSV</source>
+        <translation>Exporter l’historique en CSV</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No finished games yet. Every game you finish yourself is added here.</source>
+        <translation>Aucune partie terminée pour l’instant. Chaque partie que vous terminez vous-même s’ajoute ici.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) in your history.</source>
+        <translation>
+            <numerusform>%n partie dans votre historique.</numerusform>
+            <numerusform>%n parties dans votre historique.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Only the latest part of a very long history was read.</source>
+        <translation>Seule la partie la plus récente d’un très long historique a été lue.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the history could not be read; they are left in the file as they are.</source>
+        <translation>
+            <numerusform>%n ligne de l’historique n’a pas pu être lue&#xa0;; elle reste telle quelle dans le fichier.</numerusform>
+            <numerusform>%n lignes de l’historique n’ont pas pu être lues&#xa0;; elles restent telles quelles dans le fichier.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Times of the latest games</source>
+        <translation>Temps des dernières parties</translation>
+    </message>
+    <message numerus="yes">
+        <source>Times of the last %n game(s) of %1</source>
+        <translation>
+            <numerusform>Temps de la dernière partie de %1</numerusform>
+            <numerusform>Temps des %n dernières parties de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export history</source>
+        <translation>Exporter l’historique</translation>
+    </message>
+    <message>
+        <source>Tilora history.csv</source>
+        <translation>Historique Tilora.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1.</source>
+        <translation>Impossible d’écrire l’historique dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeChart</name>
+    <message>
+        <source>Times of the latest games</source>
+        <translation>Temps des dernières parties</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Aucune partie terminée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>No games of %1 yet.</source>
+        <translation>Aucune partie de %1 pour l’instant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n game(s) of %1: fastest %2, slowest %3, mean %4, latest %5.</source>
+        <translation>
+            <numerusform>Dernière partie de %1&#xa0;: plus rapide %2, plus lente %3, moyenne %4, dernière %5.</numerusform>
+            <numerusform>%n dernières parties de %1&#xa0;: plus rapide %2, plus lente %3, moyenne %4, dernière %5.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>best %1</source>
+        <translation>meilleur %1</translation>
+    </message>
+    <message>
+        <source>earlier</source>
+        <translation>avant</translation>
+    </message>
+    <message>
+        <source>latest</source>
+        <translation>dernière</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>moyenne %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 #include "UninstallPlan.h"
 
-#include "CacheFiles.h"
+#include "UserFiles.h"
 #include "DesktopEntry.h"
 #include "InstalledFiles.h"
 #include "Profile.h"
@@ -36,7 +36,8 @@ UninstallPlaces UninstallPlan::CurrentPlaces(const QString& installFolder)
     places.installFolder = installFolder;
     places.menuFolder = Child(DesktopEntries::UserMenuFolder(), InstalledFiles::MenuGroup);
     places.desktopFolder = DesktopEntries::UserDesktopFolder();
-    places.cacheFolder = CacheFiles::Folder();
+    places.cacheFolder = UserFiles::CacheFolder();
+    places.dataFolder = UserFiles::DataFolder();
     return places;
 }
 
@@ -48,7 +49,7 @@ UninstallPlan UninstallPlan::For(const UninstallPlaces& places)
     for (const char* name : InstalledFiles::RemovedFirst)
         steps.push_back({UninstallStep::File, Child(places.installFolder, name)});
     steps.push_back({UninstallStep::ProfileSections, QString()});
-    steps.push_back({UninstallStep::File, Child(places.cacheFolder, CacheFiles::SlideTables)});
+    steps.push_back({UninstallStep::File, Child(places.cacheFolder, UserFiles::SlideTables)});
     steps.push_back({UninstallStep::FolderIfEmpty, places.cacheFolder});
     steps.push_back({UninstallStep::Entry, Child(places.menuFolder, InstalledFiles::GameEntry)});
     steps.push_back({UninstallStep::Entry, Child(places.menuFolder, InstalledFiles::UninstallEntry)});
@@ -57,6 +58,8 @@ UninstallPlan UninstallPlan::For(const UninstallPlaces& places)
         steps.push_back({UninstallStep::Entry, Child(places.desktopFolder, InstalledFiles::GameEntry)});
     steps.push_back({UninstallStep::File, Child(places.installFolder, InstalledFiles::Uninstaller)});
     steps.push_back({UninstallStep::FolderIfEmpty, places.installFolder});
+    steps.push_back({UninstallStep::File, Child(places.dataFolder, UserFiles::History)});
+    steps.push_back({UninstallStep::FolderIfEmpty, places.dataFolder});
     return plan;
 }
 

@@ -9,6 +9,7 @@ struct UninstallPlaces {
     QString menuFolder;     // the applications-menu folder holding the game's two entries
     QString desktopFolder;  // empty when the user has no desktop folder of its own
     QString cacheFolder;    // what the game made for itself and can make again
+    QString dataFolder;     // the player's history of games
 };
 
 // What removing an installation does, in order. Every step skips silently what is already gone

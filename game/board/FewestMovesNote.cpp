@@ -45,6 +45,7 @@ void FewestMovesNote::Found(std::uint64_t game, int fewest)
     if (game != game_)
         return;
     fewest_ = fewest;
+    emit FewestFound(fewest);
     NoteWhenBothKnown();
 }
 

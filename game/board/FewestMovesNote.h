@@ -25,6 +25,8 @@ public:
     int Fewest() const { return fewest_; }
 
 signals:
+    // The fewest of the game in play has just been worked out.
+    void FewestFound(int fewest);
     // The note for the status line, once the game is solved and the fewest known.
     void Noted(const QString& text);
 

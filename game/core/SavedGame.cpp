@@ -40,6 +40,8 @@ bool HoldsEachTileOnce(const std::vector<int>& cells, GameMode mode)
     return true;
 }
 
+} // namespace
+
 // A slide moves the hole one cell and swaps two cells, so the arrangements slides reach from the
 // solved one are those whose permutation (the hole as the last tile) has the parity of the hole's
 // distance from its home.
@@ -65,7 +67,17 @@ bool SlidesCanSolve(const std::vector<int>& cells, int n)
     return swapsParity == holeDistance % 2;
 }
 
-} // namespace
+Position PositionOfCells(const std::vector<int>& cells, int n, GameMode mode)
+{
+    Position position = Position::Solved(n, mode);
+    for (int index = 0; index < n * n; ++index) {
+        const Cell cell{index % n, index / n};
+        position = position.WithTile(cell, cells[index]);
+        if (cells[index] == Position::Hole)
+            position = position.WithHoleAt(cell);
+    }
+    return position;
+}
 
 std::string CellsText(const Position& position)
 {
@@ -92,13 +104,7 @@ std::optional<Position> RestoredPosition(const SavedGame& saved)
     if (mode == GameMode::Slider && !SlidesCanSolve(*cells, saved.N))
         return std::nullopt;
 
-    Position position = Position::Solved(saved.N, mode);
-    for (int index = 0; index < saved.N * saved.N; ++index) {
-        const Cell cell{index % saved.N, index / saved.N};
-        position = position.WithTile(cell, (*cells)[index]);
-        if ((*cells)[index] == Position::Hole)
-            position = position.WithHoleAt(cell);
-    }
+    const Position position = PositionOfCells(*cells, saved.N, mode);
     // A finished game is never kept, so a solved record is not one the game wrote.
     if (IsSolved(position))
         return std::nullopt;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // A game in play kept from one run to the next, as the plain values the profile stores. Read back,
 // every value is checked: an edited or damaged record must never become a broken game.
@@ -17,6 +18,11 @@ struct SavedGame {
     long Elapsed = 0;     // seconds played
     bool Hints = false;   // a hint was shown
 };
+
+// Whether slides can solve an n x n arrangement given row by row, the hole as -1.
+bool SlidesCanSolve(const std::vector<int>& cells, int n);
+// The position of an arrangement given row by row (each tile once, in slider mode the hole as -1).
+Position PositionOfCells(const std::vector<int>& cells, int n, GameMode mode);
 
 // The tile of each cell, row by row, as numbers with a space between; the hole is -1.
 std::string CellsText(const Position& position);

@@ -36,6 +36,8 @@ enum : int {
     SelYellow = 40038,
     SelRed = 40039,
     Hint = 40040,
+    DailyPuzzle = 40050,
+    Statistics = 40051,
     Open = 57601,
     Undo = 57643,
     Redo = 57644,

@@ -16,6 +16,7 @@ GameMenus::GameMenus(QMainWindow* window, CommandTable& commands)
     fileMenu_ = bar->addMenu(tr("&File"));
     fileMenu_->addAction(commands_.Action(Id::New));
     fileMenu_->addAction(commands_.Action(Id::Open));
+    fileMenu_->addAction(commands_.Action(Id::DailyPuzzle));
     fileMenu_->addSeparator();
     fileMenu_->addAction(commands_.Action(Id::Exit));
 
@@ -35,6 +36,7 @@ GameMenus::GameMenus(QMainWindow* window, CommandTable& commands)
     view->addAction(commands_.Action(Id::Hint));
     view->addSeparator();
     view->addAction(commands_.Action(Id::Scoreboard));
+    view->addAction(commands_.Action(Id::Statistics));
     view->addAction(commands_.Action(Id::Toolbar));
     view->addAction(commands_.Action(Id::StatusBar));
 

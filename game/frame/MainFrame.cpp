@@ -7,6 +7,7 @@
 #include "FewestMovesNote.h"
 #include "HintFlow.h"
 #include "PictureDrop.h"
+#include "PlayerProgress.h"
 #include "Profile.h"
 
 #include <QApplication>
@@ -66,6 +67,7 @@ MainFrame::MainFrame(MainFrameOptions options)
     CreateBars();
     routes_.emplace(*this, *view_, *toolbar_, session_, settings_, puzzle_);
     routes_->OnShown([this](bool fromArchive) { menus_->SetNewCommandStyle(fromArchive); });
+    progress_ = new PlayerProgress(*this, *profile_, session_, settings_, *routes_, puzzle_, *note_, *statusBar_);
     move(50, 10);
 
     random_.Seed(static_cast<unsigned>(options.Clock ? options.Clock->Now() : systemClock_.Now()));
@@ -86,10 +88,11 @@ MainFrame::~MainFrame()
     delete view_;
 }
 
-// In this order: a finished game's sound and whole picture come before the congratulations.
+// In this order: a finished game's sound and whole picture come before the congratulations, the
+// history has the game before any dialog shows, and a daily result comes last.
 std::vector<SessionListener*> MainFrame::Followers()
 {
-    return {hints_, &gameSounds_, view_, statusBar_, &kept_, note_, this};
+    return {hints_, &gameSounds_, view_, statusBar_, &kept_, note_, progress_, this, progress_->Announcer()};
 }
 
 void MainFrame::CreateBars()

@@ -22,6 +22,7 @@ class GameStatusBar;
 class HintFlash;
 class HintFlow;
 class FewestMovesNote;
+class PlayerProgress;
 class Profile;
 
 // Where the frame gets what it would otherwise take from the machine; tests supply their own.
@@ -91,6 +92,7 @@ private:
     BoardView* view_ = nullptr;
     HintFlow* hints_ = nullptr;
     FewestMovesNote* note_ = nullptr;
+    PlayerProgress* progress_ = nullptr;
     GameToolbar* toolbar_ = nullptr;
     GameMenus* menus_ = nullptr;
     GameStatusBar* statusBar_ = nullptr;

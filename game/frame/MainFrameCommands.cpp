@@ -4,6 +4,7 @@
 #include "BoardView.h"
 #include "GameDialogs.h"
 #include "HintFlow.h"
+#include "PlayerProgress.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,6 +68,11 @@ void MainFrame::BuildCommands()
     c.Add(Id::Hint, tr("&Hint\tCtrl+H"), Ctrl(Qt::Key_H), [this] { hints_->Request(); }, {},
           [this] { return !session_.Finished(); });
     c.Add(Id::Scoreboard, tr("Scoreboard"), {}, [this] { ShowScoreboards(this, *profile_); });
+    c.Add(Id::Statistics, tr("St&atistics…"), {}, [this] { progress_->OpenStatistics(); });
+    c.Add(Id::DailyPuzzle, tr("&Daily puzzle"), {}, [this] {
+        CloseSolution();
+        progress_->StartDaily();
+    });
     c.Add(Id::Toolbar, tr("&Toolbar"), {}, [this] { toolbar_->ToggleShown(); },
           [this] { return toolbar_ && toolbar_->CheckShown(); });
     c.Add(Id::StatusBar, tr("Status bar"), {}, [this] { ShowStatusBar(!settings_.StatusBar); },

@@ -55,6 +55,14 @@ bool PuzzleRoutes::Resume(KeptGame& kept)
     return true;
 }
 
+void PuzzleRoutes::StartBuiltInAt(const Position& position)
+{
+    puzzle_.Choose(QString(), 1, 0);
+    FitNewPicture(false);
+    session_.ResumeGame(position, 0, 0, false);
+    Show();
+}
+
 void PuzzleRoutes::Open(const PictureSource& source)
 {
     puzzle_.Choose(source);

@@ -32,6 +32,8 @@ public:
     // The game kept at the last close, on its own picture; false, with nothing changed in the
     // session, when there is none or it cannot be carried on.
     bool Resume(KeptGame& kept);
+    // The built-in picture with the game starting at position, as the daily puzzle has it.
+    void StartBuiltInAt(const Position& position);
     // The picture the player chose (an archive's numbered one); its folder becomes the picture
     // folder.
     void Open(const PictureSource& source);

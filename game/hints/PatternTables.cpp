@@ -68,8 +68,10 @@ const PatternTables::Partition& PatternTables::Groups663()
     // Mirrored, A stands upright, B keeps its shape and C lies along the top right. Of the 6-6-3
     // partitions tried on random positions, this one searched the fewest nodes, by far: the tiles
     // that crowd round the hole's home are the ones whose moves get in each other's way.
-    static const Partition groups = {{{0, 1, 2, 4, 5, 6}, {3, 7, 10, 11, 13, 14}, {8, 9, 12}}};
-    return groups;
+    // Never destroyed: a build still running at exit reads it until the table keeper, made
+    // earlier and so destroyed later, has stopped that build.
+    static const Partition* const groups = new Partition{{{0, 1, 2, 4, 5, 6}, {3, 7, 10, 11, 13, 14}, {8, 9, 12}}};
+    return *groups;
 }
 
 std::optional<PatternTables> PatternTables::Build(std::stop_token stop, const Partition& groups)

@@ -1,6 +1,6 @@
 #include "TableFile.h"
 
-#include "CacheFiles.h"
+#include "UserFiles.h"
 #include "SafeFile.h"
 
 #include <QDir>
@@ -16,7 +16,7 @@ constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
 QString TableFilePath()
 {
-    return CacheFiles::Folder() + '/' + CacheFiles::SlideTables;
+    return UserFiles::CacheFolder() + '/' + UserFiles::SlideTables;
 }
 
 TableStore TableFileStore(const QString& path)

@@ -2,6 +2,9 @@
 #include "BoardView.h"
 #include "CommandTable.h"
 #include "CongratulationsDialog.h"
+#include "DailyPuzzle.h"
+#include "DailyResultDialog.h"
+#include "HistoryRecorder.h"
 #include "GameHint.h"
 #include "GameMenus.h"
 #include "GameStatusBar.h"
@@ -28,6 +31,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QStatusBar>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -91,6 +95,7 @@ protected:
     {
         for (const char* section : {"Settings", "Scores", "SliderScores", "Game"})
             profile_.DeleteSection(section);
+        QFile::remove(HistoryStore::DefaultPath());
     }
 
     std::unique_ptr<MainFrame> Start()
@@ -758,11 +763,12 @@ TEST_F(MainFrameTest, MenusHoldEveryCommandInOrder)
         list(title->menu(), " ");
     }
     const QStringList expected = {
-        "&File", " &New\tCtrl+N", " &Open\tCtrl+O", " -", " E&xit",
+        "&File", " &New\tCtrl+N", " &Open\tCtrl+O", " &Daily puzzle", " -", " E&xit",
         "&Edit", " &Undo\tCtrl+Z", " &Redo\tCtrl+Y",
         "&View", " &Jumble\tCtrl+J", " -", " &Grid\tCtrl+G", " Grid colour", " >Black", " >White",
         " >Red", " Selection colour", " >Black", " >Yellow", " >Red", " -",
-        " &Show solution\tCtrl+S", " Sol&ve for me", " &Hint\tCtrl+H", " -", " Scoreboard", " &Toolbar", " Status bar",
+        " &Show solution\tCtrl+S", " Sol&ve for me", " &Hint\tCtrl+H", " -", " Scoreboard", " St&atistics…", " &Toolbar",
+        " Status bar",
         "&Options", " Puzzle size", " >3 x 3", " >4 x 4", " >5 x 5", " >6 x 6", " >7 x 7",
         " >8 x 8", " >9 x 9", " >10 x 10", " Puzzle mode", " >Tile swap", " >Slider puzzle",
         " Sound", "&Help", " Help", " &About"};
@@ -771,6 +777,68 @@ TEST_F(MainFrameTest, MenusHoldEveryCommandInOrder)
         EXPECT_FALSE(frame->Commands().Action(id)->shortcut().isEmpty()) << id;
     for (QAction* action : frame->Commands().Actions())
         EXPECT_TRUE(frame->actions().contains(action)) << "shortcuts work in every menu form";
+}
+
+TEST_F(MainFrameTest, GamesThePlayerFinishesGoIntoTheHistoryAndSolveForMeDoesNot)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::ModeSlider);
+    frame->Commands().Dispatch(Id::SizeFor(3));
+    CongratulationsAnswerer answerer;
+    clock_.now += 75;
+    FinishByPlaying(*frame);
+    frame->Commands().Dispatch(Id::Jumble);
+    frame->Commands().Dispatch(Id::SolveForMe);
+
+    const std::vector<GameRecord> records = HistoryStore().Load().Records;
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].N, 3);
+    EXPECT_EQ(records[0].Mode, GameMode::Slider);
+    EXPECT_EQ(records[0].Moves, 1);
+    EXPECT_EQ(records[0].TilesMoved, 1);
+    EXPECT_EQ(records[0].Seconds, 75);
+    EXPECT_EQ(records[0].Picture, "Built-in picture");
+    EXPECT_EQ(records[0].DailyDate, "");
+}
+
+TEST_F(MainFrameTest, TheDailyPuzzleIsTheDatesPositionAndEndsWithItsLineToShare)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::ModeTileSwap);
+    frame->Commands().Dispatch(Id::SizeFor(6));
+    frame->Commands().Dispatch(Id::DailyPuzzle);
+    EXPECT_EQ(frame->Session().Current(), DailyPuzzle::PositionFor(LocalToday()));
+    EXPECT_EQ(frame->Settings().Dimension, 4);
+    EXPECT_EQ(frame->Settings().PuzzleMode, GameMode::Slider);
+    EXPECT_TRUE(frame->Source().IsBuiltIn());
+    // Left at close and carried on at the next start, it is still the daily puzzle.
+    frame->close();
+    frame = Start();
+    EXPECT_EQ(frame->Session().Current(), DailyPuzzle::PositionFor(LocalToday()));
+
+    QString shared;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<DailyResultDialog*>(QApplication::activeModalWidget())) {
+            shared = dialog->ShareLine();
+            dialog->reject();
+        }
+    });
+    answerer.start(5);
+    CongratulationsAnswerer congratulations;
+    FinishByPlaying(*frame);
+    const std::string today = DailyPuzzle::IsoDate(LocalToday());
+    EXPECT_EQ(congratulations.Shown(), 1);
+    EXPECT_TRUE(shared.startsWith(QString::fromStdString("Tilora daily " + today + ": 4 × 4, 1 tiles moved"))) << shared.toStdString();
+    EXPECT_EQ(frame->statusBar()->currentMessage(), shared);
+    const std::vector<GameRecord> records = HistoryStore().Load().Records;
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].DailyDate, today);
+
+    // Any other game after it is not the daily one.
+    frame->Commands().Dispatch(Id::Jumble);
+    FinishByPlaying(*frame);
+    EXPECT_EQ(HistoryStore().Load().Records.at(1).DailyDate, "");
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "CacheFiles.h"
 #include "FolderSnapshot.h"
 #include "MainFrame.h"
 #include "ModalScript.h"
@@ -6,6 +5,7 @@
 #include "ProfileSections.h"
 #include "SafeFile.h"
 #include "SetupApp.h"
+#include "UserFiles.h"
 #include "UninstallPhases.h"
 
 #include <QCheckBox>
@@ -15,7 +15,7 @@
 using S = ModalScript;
 
 // The real setup program's package installed through the wizard, the game's options and scores
-// stored and the hint tables cached, then everything removed by phase B: the user's own files come through byte for byte.
+// stored, the hint tables cached and a game recorded, then everything removed by phase B: the user's own files come through byte for byte.
 TEST(RoundTrip, InstallThenUninstallLeavesExactlyWhatWasThereBefore)
 {
     for (const QString path : {"Desktop/notes.txt", "data/applications/mine.desktop", "config/Other/o.conf", "cache/other/c", "tmp/t"}) {
@@ -51,8 +51,10 @@ TEST(RoundTrip, InstallThenUninstallLeavesExactlyWhatWasThereBefore)
     }
     for (const char* section : {ProfileSections::Scores, ProfileSections::SliderScores})
         Profile().WriteProfileInt(section, "Difficulty0", 5);
-    QDir().mkpath(CacheFiles::Folder());
-    WriteFileSafely(CacheFiles::Folder() + '/' + CacheFiles::SlideTables, "tables", FileKind::Data);
+    for (const QString& kept : {UserFiles::CacheFolder() + '/' + UserFiles::SlideTables, UserFiles::DataFolder() + '/' + UserFiles::History}) {
+        QDir().mkpath(QFileInfo(kept).path());
+        WriteFileSafely(kept, "kept by the game", FileKind::Data);
+    }
     for (const auto& [section, entry] : {std::pair{ProfileSections::Settings, "Dimension"}, {ProfileSections::Game, "Position"},
                                          {ProfileSections::Scores, "Difficulty0"}, {ProfileSections::SliderScores, "Difficulty0"}})
         EXPECT_NE(Profile().GetProfileString(section, entry, "none"), "none") << section;
