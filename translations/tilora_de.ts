@@ -708,15 +708,15 @@ ist kein Programm zugeordnet.</translation>
     </message>
     <message>
         <source>Mean of last 5</source>
-        <translation>Schnitt der letzten 5</translation>
+        <translation>Ø letzte 5</translation>
     </message>
     <message>
         <source>Mean of last 12</source>
-        <translation>Schnitt der letzten 12</translation>
+        <translation>Ø letzte 12</translation>
     </message>
     <message>
         <source>Tiles moved / fewest</source>
-        <translation>Bewegte Teile / Minimum</translation>
+        <translation>Teile / Minimum</translation>
     </message>
     <message>
         <source>%1 ×</source>

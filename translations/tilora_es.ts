@@ -704,19 +704,19 @@ con la extensión de archivo indicada.</translation>
     </message>
     <message>
         <source>Best moves</source>
-        <translation>Menos movimientos</translation>
+        <translation>Menos mov.</translation>
     </message>
     <message>
         <source>Mean of last 5</source>
-        <translation>Media de las 5 últimas</translation>
+        <translation>Media últ. 5</translation>
     </message>
     <message>
         <source>Mean of last 12</source>
-        <translation>Media de las 12 últimas</translation>
+        <translation>Media últ. 12</translation>
     </message>
     <message>
         <source>Tiles moved / fewest</source>
-        <translation>Piezas movidas / mínimo</translation>
+        <translation>Piezas / mín.</translation>
     </message>
     <message>
         <source>%1 ×</source>

@@ -708,15 +708,15 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Mean of last 5</source>
-        <translation>Moyenne des 5 dernières</translation>
+        <translation>Moy. 5 dern.</translation>
     </message>
     <message>
         <source>Mean of last 12</source>
-        <translation>Moyenne des 12 dernières</translation>
+        <translation>Moy. 12 dern.</translation>
     </message>
     <message>
         <source>Tiles moved / fewest</source>
-        <translation>Pièces déplacées / minimum</translation>
+        <translation>Pièces / min.</translation>
     </message>
     <message>
         <source>%1 ×</source>
