@@ -18,11 +18,11 @@ public:
 
     const std::vector<int>& Tiles(int group) const { return groups_[group].tiles; }
     // The halved excess of the placing `index` (cell of the group's i-th tile in nibble i).
-    int Excess(int group, std::size_t index) const
-    {
-        return groups_[group].excess[index / 2] >> (index % 2 * 4) & 0xF;
-    }
-    const std::uint8_t* EntryOf(int group, std::size_t index) const { return &groups_[group].excess[index / 2]; }
+    int Excess(int group, std::size_t index) const { return ExcessIn(Table(group), index); }
+    // The same from the group's table itself, which the search keeps at hand.
+    const std::uint8_t* Table(int group) const { return groups_[group].excess.data(); }
+    static int ExcessIn(const std::uint8_t* table, std::size_t index) { return *EntryIn(table, index) >> (index % 2 * 4) & 0xF; }
+    static const std::uint8_t* EntryIn(const std::uint8_t* table, std::size_t index) { return table + index / 2; }
     std::size_t MemoryBytes() const;
 
 private:

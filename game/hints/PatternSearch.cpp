@@ -26,7 +26,7 @@ constexpr int Mirror(int cell)
 // One lower bound: the sum of the groups' tables for the position as it is, or mirrored. Tiles
 // and cells are the position's; `placeOf` gives a cell's place in this view.
 struct View {
-    const PatternLookup* lookup = nullptr;
+    std::array<const std::uint8_t*, PatternTables::Groups> tables{};
     std::array<std::uint8_t, Cells> placeOf{};
     std::array<std::uint8_t, Cells> groupOf{};  // of each tile
     std::array<std::uint8_t, Cells> shiftOf{};  // of the tile's nibble in its group's index
@@ -36,12 +36,13 @@ struct View {
     std::array<int, PatternTables::Groups> values{};
     int sum = 0;
 
-    View(const PatternLookup& tables, bool mirrored, const HintPosition& position) : lookup(&tables)
+    View(const PatternLookup& lookup, bool mirrored, const HintPosition& position)
     {
         for (int cell = 0; cell < Cells; ++cell)
             placeOf[cell] = static_cast<std::uint8_t>(mirrored ? Mirror(cell) : cell);
         for (int group = 0; group < PatternTables::Groups; ++group) {
-            const std::vector<int>& tiles = tables.Tiles(group);
+            tables[group] = lookup.Table(group);
+            const std::vector<int>& tiles = lookup.Tiles(group);
             for (std::size_t slot = 0; slot < tiles.size(); ++slot) {
                 const int tile = placeOf[tiles[slot]];  // the position's tile that is this one here
                 groupOf[tile] = static_cast<std::uint8_t>(group);
@@ -58,7 +59,7 @@ struct View {
             distances[groupOf[tile]] += distance[tile][placeOf[cell]];
         }
         for (int group = 0; group < PatternTables::Groups; ++group)
-            sum += values[group] = distances[group] + 2 * tables.Excess(group, indexes[group]);
+            sum += values[group] = distances[group] + 2 * lookup.Excess(group, indexes[group]);
     }
 };
 
@@ -153,7 +154,7 @@ private:
             const unsigned shift = view.shiftOf[tile];
             move.indexes[v] = view.indexes[group] - (std::size_t{from} << shift) + (std::size_t{to} << shift);
             move.distances[v] = view.distances[group] - view.distance[tile][from] + view.distance[tile][to];
-            __builtin_prefetch(view.lookup->EntryOf(group, move.indexes[v]));
+            __builtin_prefetch(PatternLookup::EntryIn(view.tables[group], move.indexes[v]));
         }
     }
 
@@ -168,7 +169,7 @@ private:
         for (int v = 0; v < ViewCount; ++v) {
             const View& view = views_[v];
             const int group = view.groupOf[tile];
-            values[v] = move.distances[v] + 2 * view.lookup->Excess(group, move.indexes[v]);
+            values[v] = move.distances[v] + 2 * PatternLookup::ExcessIn(view.tables[group], move.indexes[v]);
             if (Prune(moves + 1 + view.sum - view.values[group] + values[v]))
                 return false;
         }
