@@ -19,9 +19,12 @@ public:
     const std::vector<int>& Tiles(int group) const { return groups_[group].tiles; }
     // The halved excess of the placing `index` (cell of the group's i-th tile in nibble i).
     int Excess(int group, std::size_t index) const { return ExcessIn(Table(group), index); }
-    // The same from the group's table itself, which the search keeps at hand.
+    // The group's table, which the search keeps at hand; and an index's excess and byte in it.
     const std::uint8_t* Table(int group) const { return groups_[group].excess.data(); }
-    static int ExcessIn(const std::uint8_t* table, std::size_t index) { return *EntryIn(table, index) >> (index % 2 * 4) & 0xF; }
+    static int ExcessIn(const std::uint8_t* table, std::size_t index)
+    {
+        return *EntryIn(table, index) >> (index % 2 * 4) & 0xF;
+    }
     static const std::uint8_t* EntryIn(const std::uint8_t* table, std::size_t index) { return table + index / 2; }
     std::size_t MemoryBytes() const;
 

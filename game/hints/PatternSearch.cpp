@@ -101,7 +101,7 @@ private:
     static constexpr std::uint64_t CheckEvery = 4096;
 
     // What one move does to the moving tile's group in each view. Left uninitialised: Prepare
-    // sets every field, and clearing the four of every node costs a tenth of the search.
+    // sets every field, and clearing the four at every node cost a sixth of the search.
     struct Move {
         unsigned cell;  // of the tile that slides into the hole
         int step;
