@@ -67,7 +67,8 @@ def find(accessible, role):
 
 def check_board(pyatspi, GLib):
     desktop = pyatspi.Registry.getDesktop(0)
-    game = wait_for(lambda: next((a for a in desktop if a and a.name == "Tilora"), None), 30)
+    # A sanitizer build on a busy machine can take most of a minute to show its window.
+    game = wait_for(lambda: next((a for a in desktop if a and a.name == "Tilora"), None), 90)
     assert game, "the game never appeared on the accessibility bus"
     board = wait_for(lambda: find(game, pyatspi.ROLE_TABLE), 10)
     assert board, "no table in the game's window"
