@@ -11,6 +11,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -243,27 +244,32 @@ SlideHint Solve(const HintPosition& position, std::uint64_t nodeBudget, std::sto
 // solved, at once; the rest wait for the tables.
 constexpr std::uint64_t QuickBudget = 20'000'000;
 
+// The answer when there is nothing to search: no 3 x 3 or 4 x 4 board, or a position that is bad,
+// unsolvable or solved already.
+std::optional<SlideHint> WithoutSearch(const HintPosition& position)
+{
+    SlideHint hint;
+    if (position.n == 3 || position.n == 4) {
+        hint.status = SlideStatus(position);
+        if (hint.status == HintStatus::Found)
+            return std::nullopt;
+    }
+    return hint;
+}
+
 } // namespace
 
 SlideHint SearchWithoutTables(const HintPosition& position, std::uint64_t nodeBudget, std::stop_token stop)
 {
-    SlideHint hint;
-    if (position.n != 3 && position.n != 4)
-        return hint;
-    hint.status = SlideStatus(position);
-    if (hint.status != HintStatus::Found)
-        return hint;
+    if (std::optional<SlideHint> answer = WithoutSearch(position))
+        return *answer;
     return position.n == 3 ? Solve<3>(position, nodeBudget, std::move(stop)) : Solve<4>(position, nodeBudget, std::move(stop));
 }
 
 SlideHint FindShortestSlide(const HintPosition& position, const ShortestSearch& search)
 {
-    SlideHint hint;
-    if (position.n != 3 && position.n != 4)
-        return hint;
-    hint.status = SlideStatus(position);
-    if (hint.status != HintStatus::Found)
-        return hint;
+    if (std::optional<SlideHint> answer = WithoutSearch(position))
+        return *answer;
     if (position.n == 3)
         return HintFromPath(position, Distances3x3::Get().ShortestPath(position), true);
     if (ShortestTables::IfReady() == nullptr) {
@@ -273,8 +279,9 @@ SlideHint FindShortestSlide(const HintPosition& position, const ShortestSearch& 
     }
     const PatternLookup* tables = ShortestTables::Wait(search.stop);
     if (tables == nullptr) {
-        hint.status = HintStatus::Cancelled;
-        return hint;
+        SlideHint cancelled;
+        cancelled.status = HintStatus::Cancelled;
+        return cancelled;
     }
     return SearchShortest4x4(position, *tables, search);
 }
