@@ -394,7 +394,10 @@ bool ReadWithinLimit(const QString& path, QByteArray* bytes)
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
         return false;
-    *bytes = file.read(MaxFileBytes + 1);
+    // Asked for the limit at once, the read would reserve all of it however small the file is.
+    *bytes = file.read(file.size() + 1);
+    while (bytes->size() <= MaxFileBytes && !file.atEnd() && file.error() == QFileDevice::NoError)
+        bytes->append(file.read(64 * 1024));  // the file grew while it was read
     return file.error() == QFileDevice::NoError && bytes->size() <= MaxFileBytes;
 }
 
