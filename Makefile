@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 # Debian packages the build, the tests and the benchmarks need.
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins \
             libminizip-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            desktop-file-utils libglib2.0-bin libjpeg-turbo-progs \
+            desktop-file-utils libglib2.0-bin libjpeg-turbo-progs libjpeg62-turbo-dev \
             xvfb dbus-x11 at-spi2-core python3-pyatspi \
             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # Only `make fuzz` needs these: libFuzzer comes with clang's runtime.

@@ -149,21 +149,26 @@ void BM_DjpegFullDecode(benchmark::State& state)
 }
 BENCHMARK(BM_DjpegFullDecode)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// What a new puzzle does with the picture: decode it, then cut the tiles at the board's size.
+// What a new puzzle does with the picture: decode it at the board's size, fitted from the size
+// its header tells, then cut the tiles at that size, as the game does.
 void BM_JpegPuzzleLoad(benchmark::State& state)
 {
     const QString path = TwelveMegapixelJpeg();
     constexpr int Caption = 30, Menu = 22, ToolbarAllowance = 52, N = 4;
     const ScreenLimits limits = ComputeScreenLimits(Screen.width(), Screen.height(), Caption, Menu, ToolbarAllowance);
+    const auto boardFor = [&](QSize natural) {
+        const BoardSize board = FitBoard(natural.width(), natural.height(), N, limits, Menu, true, ToolbarAllowance);
+        return QSize(board.Width, board.Height);
+    };
     for (auto _ : state) {
         Picture picture;
         picture.SetLargestDrawnSize(Screen);
+        picture.SetDrawnSize(boardFor);
         picture.LoadFromFile(path);
-        const BoardSize board = FitBoard(Picture::HimetricToPixels(picture.GetWidth()),
-                                         Picture::HimetricToPixels(picture.GetHeight()), N, limits, Menu, true,
-                                         ToolbarAllowance);
+        const QSize board = boardFor(QSize(Picture::HimetricToPixels(picture.GetWidth()),
+                                           Picture::HimetricToPixels(picture.GetHeight())));
         BoardPicture shown;
-        benchmark::DoNotOptimize(shown.Tiles(picture, N, board.Width, board.Height).constBits());
+        benchmark::DoNotOptimize(shown.Tiles(picture, N, board.width(), board.height()).constBits());
     }
 }
 BENCHMARK(BM_JpegPuzzleLoad)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);

@@ -104,8 +104,7 @@ QRectF PieceOf(int tile, const ShownBoard& board, qreal ratio)
 
 const QImage& BoardPicture::Tiles(const Picture& picture, int n, int width, int height, qreal ratio)
 {
-    const qint64 key = picture.Image().cacheKey();
-    if (tiles_.isNull() || key != pictureKey_ || n != n_ || width != width_ || height != height_
+    if (tiles_.isNull() || picture.Serial() != pictureKey_ || n != n_ || width != width_ || height != height_
         || ratio != ratio_)
         Cut(picture, n, width, height, ratio);
     return tiles_;
@@ -113,18 +112,23 @@ const QImage& BoardPicture::Tiles(const Picture& picture, int n, int width, int 
 
 void BoardPicture::Cut(const Picture& picture, int n, int width, int height, qreal ratio)
 {
-    pictureKey_ = picture.Image().cacheKey();
+    pictureKey_ = picture.Serial();
     n_ = n;
     width_ = width;
     height_ = height;
     ratio_ = ratio;
     grid_.reset();
-    // RGB32 has no alpha, so drawing from it is a straight copy. The painter works in logical
-    // pixels; the image's ratio puts the picture's own detail into the extra device pixels.
-    const int deviceWidth = static_cast<int>(std::lround(width * ratio));
-    const int deviceHeight = static_cast<int>(std::lround(height * ratio));
-    tiles_ = QImage(qMax(deviceWidth, 1), qMax(deviceHeight, 1), QImage::Format_RGB32);
-    tiles_.setDevicePixelRatio(ratio);
+    const QSize device(qMax(static_cast<int>(std::lround(width * ratio)), 1),
+                       qMax(static_cast<int>(std::lround(height * ratio)), 1));
+    // A picture decoded at the board's own size is its cut already: its pixels are shared, not
+    // copied, as long as the cells divide the board evenly.
+    const bool cellsFill = n > 0 && width % n == 0 && height % n == 0;
+    if (cellsFill && picture.Image().size() == device && picture.Image().format() == QImage::Format_RGB32) {
+        tiles_ = picture.Image();
+        return;
+    }
+    // RGB32 has no alpha, so drawing from it is a straight copy.
+    tiles_ = QImage(device, QImage::Format_RGB32);
     tiles_.fill(Qt::black);
     if (n <= 0 || width < n || height < n)
         return;
@@ -133,7 +137,9 @@ void BoardPicture::Cut(const Picture& picture, int n, int width, int height, qre
     const int sourceTileWidth = picture.GetWidth() / n;
     const int sourceTileHeight = picture.GetHeight() / n;
     QPainter painter(&tiles_);
-    // Each piece is scaled on its own, exactly as drawing tile by tile from the picture would.
+    // The painter works in logical pixels; the scale puts the picture's own detail into the extra
+    // device pixels. Each piece is scaled on its own, exactly as drawing tile by tile would.
+    painter.scale(ratio, ratio);
     for (int t = 0; t < n * n; ++t) {
         const int homeColumn = t % n;
         const int homeRow = t / n;
@@ -163,12 +169,14 @@ void BoardPicture::ShowGrid(std::optional<QRgb> grid)
 {
     if (grid == grid_ || n_ <= 0 || width_ < n_ || height_ < n_)
         return;
+    // In device pixels throughout: the cut carries no pixel ratio of its own, so that a picture's
+    // shared pixels are never copied to take one.
     QPainter painter(&tiles_);
     if (grid_) {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         for (int line = 0; line < n_; ++line) {
-            painter.drawImage(QPointF(ColumnLine(line).topLeft()) / ratio_, underColumns_[line]);
-            painter.drawImage(QPointF(RowLine(line).topLeft()) / ratio_, underRows_[line]);
+            painter.drawImage(ColumnLine(line).topLeft(), underColumns_[line]);
+            painter.drawImage(RowLine(line).topLeft(), underRows_[line]);
         }
     } else {
         underColumns_.clear();
@@ -181,11 +189,13 @@ void BoardPicture::ShowGrid(std::optional<QRgb> grid)
     grid_ = grid;
     if (!grid)
         return;
-    const int tw = width_ / n_;
-    const int th = height_ / n_;
+    const int cellsRight = static_cast<int>(std::lround(n_ * (width_ / n_) * ratio_));
+    const int cellsBottom = static_cast<int>(std::lround(n_ * (height_ / n_) * ratio_));
     for (int line = 0; line < n_; ++line) {
-        painter.fillRect(line * tw, 0, 1, n_ * th, QColor(*grid));
-        painter.fillRect(0, line * th, n_ * tw, 1, QColor(*grid));
+        const QRect down = ColumnLine(line);
+        const QRect across = RowLine(line);
+        painter.fillRect(down.left(), 0, down.width(), cellsBottom, QColor(*grid));
+        painter.fillRect(0, across.top(), cellsRight, across.height(), QColor(*grid));
     }
 }
 
@@ -215,7 +225,7 @@ void DrawCell(QPainter& painter, const ShownBoard& board, Cell at, const QImage&
     const int tile = board.Arrangement.At(at.Column, at.Row);
     const QRect cell = board.CellRect(at);
     if (tile >= 0 && tile < board.N() * board.N())
-        return painter.drawImage(QPointF(cell.topLeft()), tiles, PieceOf(tile, board, tiles.devicePixelRatio()));
+        return painter.drawImage(QRectF(cell), tiles, PieceOf(tile, board, board.PixelRatio));
     if (tile == Position::Hole)
         DrawHole(painter, cell, look);
     else
@@ -265,7 +275,7 @@ void BoardPicture::PaintGliding(QPainter& target, const ShownBoard& board, const
     for (const TileGlide& glide : glides) {
         if (glide.Tile < 0 || glide.Tile >= n * n)
             continue;
-        const QPointF at = GlidingTileRect(board, glide, progress).topLeft();
+        const QRectF at = GlidingTileRect(board, glide, progress);
         const QRectF piece = PieceOf(glide.Tile, board, ratio_);
         target.drawImage(at, tiles, piece);
         if (!grid_)
@@ -273,11 +283,10 @@ void BoardPicture::PaintGliding(QPainter& target, const ShownBoard& board, const
         // The piece's own pixels where its grid lines are drawn in.
         const int column = glide.Tile % n;
         const int row = glide.Tile / n;
-        const QRect down = ColumnLine(column);
-        const QRect across = RowLine(row);
-        target.drawImage(at, underColumns_[column],
-                         QRectF(0, piece.top(), down.width(), piece.height()));
-        target.drawImage(at, underRows_[row], QRectF(piece.left(), 0, piece.width(), across.height()));
+        const QRectF down(0, piece.top(), ColumnLine(column).width(), piece.height());
+        const QRectF across(piece.left(), 0, piece.width(), RowLine(row).height());
+        target.drawImage(QRectF(at.topLeft(), down.size() / ratio_), underColumns_[column], down);
+        target.drawImage(QRectF(at.topLeft(), across.size() / ratio_), underRows_[row], across);
     }
 }
 

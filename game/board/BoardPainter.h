@@ -43,12 +43,13 @@ struct BoardLook {
 };
 
 // The picture as the board shows it, the one image the board keeps: every tile's piece of the
-// picture scaled to the tile size and laid at the tile's home cell, in device pixels (width x
-// height logical pixels times the pixel ratio, so a picture larger than the board stays as sharp
-// as the screen allows). Cut once per picture, N, board size and pixel ratio; every paint copies
-// pieces out of it. While the board shows a grid, each piece carries its share of it (its left
-// and top lines), so a paint is a copy a cell; the few pixels under those lines are kept aside
-// to take them out again.
+// picture at the tile size, laid at the tile's home cell, in device pixels (width x height
+// logical pixels times the pixel ratio, so a picture larger than the board stays as sharp as the
+// screen allows). A picture decoded at exactly that size is taken as it is, its pixels shared;
+// any other is cut once per picture, N, board size and pixel ratio. Every paint copies pieces
+// out of it. While the board shows a grid, each piece carries its share of it (its left and top
+// lines), so a paint is a copy a cell; the few pixels under those lines are kept aside to take
+// them out again.
 class BoardPicture {
 public:
     const QImage& Tiles(const Picture& picture, int n, int width, int height, qreal ratio = 1.0);

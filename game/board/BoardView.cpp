@@ -50,6 +50,11 @@ void BoardView::SetBoardSize(const QSize& size)
     setFixedSize(qMax(size.width(), 1), qMax(size.height(), 1));
 }
 
+void BoardView::CutPicture(int n)
+{
+    board_.Tiles(picture_, n, size_.width(), size_.height(), devicePixelRatio());
+}
+
 ShownBoard BoardView::Shown() const
 {
     return ShownBoard{session_.Current(), session_.Selection(), size_.width(), size_.height(),

@@ -30,6 +30,9 @@ public:
 
     // The board's size in pixels; the widget is fixed at it, so the window fits around it.
     void SetBoardSize(const QSize& size);
+    // Cuts the picture for a board of n x n cells now rather than at the first paint, so that the
+    // picture can let go of pixels the board then holds.
+    void CutPicture(int n);
     QSize BoardSize() const { return size_; }
     ShownBoard Shown() const;
     // The options of the look with the desktop's colours, as the board is painted.

@@ -4,10 +4,24 @@
 #include "GameSettings.h"
 #include "GameToolbar.h"
 #include "KeptGame.h"
+#include "SolutionDisplaySize.h"
 
+#include <QGuiApplication>
 #include <QMainWindow>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
 
 namespace {
+
+// A picture decoded for the sharpest screen stays sharp when the window moves to another.
+qreal LargestPixelRatio()
+{
+    qreal largest = 1.0;
+    for (const QScreen* screen : QGuiApplication::screens())
+        largest = std::max(largest, screen->devicePixelRatio());
+    return largest;
+}
 
 // The folder of a chosen file, without a trailing separator; a file at the root gives the root.
 QString FolderOf(const QString& path)
@@ -26,6 +40,15 @@ PuzzleRoutes::PuzzleRoutes(QMainWindow& window, BoardView& board, const GameTool
     : window_(window), board_(board), toolbar_(toolbar), session_(session), settings_(settings),
       puzzle_(puzzle), fitter_(window, toolbar.sizeHint().height() + 12)
 {
+    puzzle_.SetDrawnSize([this](QSize natural) { return BoardPixelsFor(natural); });
+}
+
+QSize PuzzleRoutes::BoardPixelsFor(QSize natural)
+{
+    const QSize atScreen = NaturalSizeAt(natural, board_.logicalDpiX(), board_.logicalDpiY());
+    const QSize logical = fitter_.BoardFor(atScreen, settings_.Dimension, toolbar_.Placement().Shown);
+    const qreal ratio = LargestPixelRatio();
+    return QSize(int(std::lround(logical.width() * ratio)), int(std::lround(logical.height() * ratio)));
 }
 
 QSize PuzzleRoutes::NaturalSize() const
@@ -85,6 +108,11 @@ bool PuzzleRoutes::FitNewPicture(bool random)
     const bool loaded = puzzle_.Load(random, settings_.Folder);
     const bool toolbarShown = toolbar_.Placement().Shown;
     board_.SetBoardSize(fitter_.BoardFor(NaturalSize(), settings_.Dimension, toolbarShown));
+    // A big picture was decoded at the board's size: the board takes those pixels for its cut,
+    // and the picture keeps what the solution window shows.
+    board_.CutPicture(settings_.Dimension);
+    const QSize solution = SolutionDisplaySize(NaturalSize().width(), NaturalSize().height());
+    puzzle_.KeepSmallCopyOnceShared(solution * LargestPixelRatio());
     fitter_.KeepOnScreen();
     return loaded;
 }

@@ -44,6 +44,9 @@ public:
 private:
     // The picture loaded (false when the built-in one had to stand in) and the window fitted.
     bool FitNewPicture(bool random);
+    // The board's size in device pixels for a picture of that natural size (its own pixels), so
+    // that a big picture is decoded no larger than the board shows it.
+    QSize BoardPixelsFor(QSize natural);
     void Show();
 
     QMainWindow& window_;

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <QScreen>
+#include <atomic>
 #include <cstdlib>
 #include <limits>
 
@@ -39,10 +40,12 @@ QSize Picture::LargestDrawnSize() const
 
 bool Picture::Load(QIODevice& device)
 {
-    PictureDecoder::Decoded decoded = PictureDecoder::Decode(device, LargestDrawnSize());
+    PictureDecoder::Decoded decoded = PictureDecoder::Decode(device, LargestDrawnSize(), drawnAt_);
     if (decoded.Image.isNull())
         return false;
+    static std::atomic<quint64> loads {0};
     image_ = std::move(decoded.Image);
+    serial_ = ++loads;
     natural_ = decoded.Natural;
     return true;
 }
@@ -77,9 +80,19 @@ bool Picture::LoadFromBuffer(const unsigned char* bytes, std::uint32_t size)
     return buffer.open(QIODevice::ReadOnly) && Load(buffer);
 }
 
+void Picture::KeepSmallCopyOnceShared(QSize drawnSmall)
+{
+    if (image_.isNull() || image_.isDetached())
+        return;
+    const QSize small = PictureDecoder::DecodedSize(image_.size(), drawnSmall, {});
+    if (small != image_.size())
+        image_ = image_.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 void Picture::Unload()
 {
     image_ = QImage();
+    serial_ = 0;
     natural_ = QSize();
 }
 

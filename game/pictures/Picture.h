@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureDecoder.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -22,6 +24,10 @@ public:
     // only as large as that needs. By default the largest screen's size, as no board is larger.
     void SetLargestDrawnSize(QSize pixels) { largestDrawn_ = pixels; }
     QSize LargestDrawnSize() const;
+    // The size a picture will be drawn at, from its natural size, when that is known before it is
+    // decoded: a larger picture is then decoded to exactly that size (each side no larger than
+    // its own), so the one who draws it can use the pixels as they are.
+    void SetDrawnSize(PictureDecoder::DrawnSizeRule rule) { drawnAt_ = std::move(rule); }
 
     bool LoadFromFile(const QString& path);
     // The resource ":/<type>/<name>", e.g. ("BMP", "IDR_BMP2").
@@ -41,8 +47,14 @@ public:
               int xSrc, int ySrc, int cxSrc, int cySrc) const;
 
     // The decoded pixels, for callers that cache a scaled copy; possibly smaller than the natural
-    // size, never smaller than the largest drawn size.
+    // size, never smaller than the largest drawn size until a small copy is all that is kept.
     const QImage& Image() const { return image_; }
+    // Tells one load from any other; the same for as long as the picture shows what that load read.
+    quint64 Serial() const { return serial_; }
+    // Once another holder shares the decoded pixels (a board that took them as they are, to draw
+    // its grid into), the picture keeps only a copy covering `drawnSmall`, enough for drawing it
+    // that small; pixels nobody else holds stay as they are.
+    void KeepSmallCopyOnceShared(QSize drawnSmall);
 
     // MulDiv(value, numerator, denominator): rounded to nearest, as the HIMETRIC conversions use.
     static int MulDiv(int value, int numerator, int denominator);
@@ -53,6 +65,8 @@ private:
     bool Load(QIODevice& device);
 
     QImage image_;
+    quint64 serial_ = 0;
     QSize natural_;
     QSize largestDrawn_;
+    PictureDecoder::DrawnSizeRule drawnAt_;
 };

@@ -1,5 +1,6 @@
 #include "PictureDecoder.h"
 
+#include "JpegRowDecoder.h"
 #include "PictureKinds.h"
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace PictureDecoder {
 
@@ -19,12 +21,6 @@ constexpr int MaxDecodedMegabytes = int(MaxPictureBytes / (1024 * 1024));
 bool IsJpeg(const QByteArray& format)
 {
     return format == "jpeg" || format == "jpg";
-}
-
-// Checked against the header's claim, before a single pixel is allocated.
-bool WithinDecodedLimit(QSize size)
-{
-    return !size.isEmpty() && qint64(size.width()) * size.height() * 4 <= MaxPictureBytes;
 }
 
 // Each side needs no more pixels than it has, nor than it will be drawn at.
@@ -73,7 +69,63 @@ QImage Opaque(const QImage& image)
     return opaque;
 }
 
+// The JPEG decoder's own power-of-two fraction, for files the row-by-row path leaves to Qt.
+QSize JpegFraction(QImageReader& reader, QSize header, QSize decodedSize)
+{
+    const int denominator = JpegScaleDenominator(header, decodedSize);
+    if (denominator == 1)
+        return header;
+    const QSize fraction(header.width() / denominator, header.height() / denominator);
+    reader.setScaledSize(fraction);
+    return fraction;
+}
+
+Decoded DecodeWithReader(QIODevice& device, QSize largestDrawn, const DrawnSizeRule& drawnAt)
+{
+    QImageReader reader(&device);
+    reader.setDecideFormatFromContent(true);
+    reader.setAllocationLimit(MaxDecodedMegabytes);
+    const QByteArray format = reader.format();
+    if (!IsPictureFormat(format))
+        return {};
+    const QSize header = reader.size();
+    if (header.isValid() && !WithinDecodedLimit(header))
+        return {};
+    // A size the JPEG decoder reaches by itself: asking for another would cost a second rescale.
+    const QSize read = IsJpeg(format) && header.isValid()
+        ? JpegFraction(reader, header, DecodedSize(header, largestDrawn, drawnAt))
+        : header;
+    QImage image = FilledCanvas(read, reader.imageFormat());
+    // A failed read may still hand back part of a picture: only a whole one is taken.
+    if (!reader.read(&image) || image.isNull() || image.width() <= 0 || image.height() <= 0)
+        return {};
+    // Decoded whole, what came out is the natural size.
+    const QSize natural = read == header || !header.isValid() ? image.size() : header;
+    if (!WithinDecodedLimit(natural))
+        return {};
+    const bool keepFraction = IsJpeg(format) && !drawnAt;
+    const QSize wanted = DecodedSize(natural, largestDrawn, drawnAt);
+    if (!keepFraction && image.size() != wanted && wanted.isValid())
+        image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return {natural, Opaque(image)};
+}
+
 } // namespace
+
+bool WithinDecodedLimit(QSize size)
+{
+    return !size.isEmpty() && qint64(size.width()) * size.height() * 4 <= MaxPictureBytes;
+}
+
+QSize DecodedSize(QSize natural, QSize largestDrawn, const DrawnSizeRule& drawnAt)
+{
+    if (drawnAt) {
+        const QSize drawn = drawnAt(natural);
+        if (!drawn.isEmpty())
+            return natural.boundedTo(drawn);
+    }
+    return ScaledOnce(natural, Needed(natural, largestDrawn));
+}
 
 int JpegScaleDenominator(QSize natural, QSize needed)
 {
@@ -115,45 +167,19 @@ bool IsShortBmp(QIODevice& device)
     return double(device.size()) < double(pixelsStart) + double(rowBytes) * double(height);
 }
 
-Decoded Decode(QIODevice& device, QSize largestDrawn)
+Decoded Decode(QIODevice& device, QSize largestDrawn, const DrawnSizeRule& drawnAt)
 {
     if (IsShortBmp(device))
         return {};
-    QImageReader reader(&device);
-    reader.setDecideFormatFromContent(true);
-    reader.setAllocationLimit(MaxDecodedMegabytes);
-    const QByteArray format = reader.format();
-    if (!IsPictureFormat(format))
-        return {};
-    const QSize header = reader.size();
-    if (header.isValid() && !WithinDecodedLimit(header))
-        return {};
-
-    QSize decodedSize = header;
-    if (IsJpeg(format) && header.isValid()) {
-        // A size the decoder reaches by itself: asking for another would cost a second rescale.
-        const int denominator = JpegScaleDenominator(header, Needed(header, largestDrawn));
-        if (denominator > 1) {
-            decodedSize = QSize(header.width() / denominator, header.height() / denominator);
-            reader.setScaledSize(decodedSize);
-        }
+    if (!device.isSequential()) {
+        const qint64 start = device.pos();
+        const auto decodedSize = [&](QSize natural) { return DecodedSize(natural, largestDrawn, drawnAt); };
+        if (std::optional<JpegRowDecoder::Result> jpeg = JpegRowDecoder::Decode(device, decodedSize))
+            return {jpeg->Natural, std::move(jpeg->Image)};
+        if (!device.seek(start))
+            return {};
     }
-    QImage image = FilledCanvas(decodedSize, reader.imageFormat());
-    // A failed read may still hand back part of a picture: only a whole one is taken.
-    if (!reader.read(&image) || image.isNull() || image.width() <= 0 || image.height() <= 0)
-        return {};
-    // Decoded whole, what came out is the natural size; the JPEG decoder's own fraction is kept
-    // as it is, anything else is brought down with one smooth scaling.
-    const bool decodedWhole = decodedSize == header || !header.isValid();
-    const QSize natural = decodedWhole ? image.size() : header;
-    if (!WithinDecodedLimit(natural))
-        return {};
-    if (decodedWhole && !IsJpeg(format)) {
-        const QSize once = ScaledOnce(natural, Needed(natural, largestDrawn));
-        if (once != natural)
-            image = image.scaled(once, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    return {natural, Opaque(image)};
+    return DecodeWithReader(device, largestDrawn, drawnAt);
 }
 
 } // namespace PictureDecoder

@@ -4,6 +4,7 @@
 #include <QRgb>
 #include <QSize>
 #include <QtGlobal>
+#include <functional>
 
 class QIODevice;
 
@@ -25,10 +26,23 @@ struct Decoded {
     QImage Image;
 };
 
-// largestDrawn: the largest size the picture will be drawn at, in pixels; invalid for no bound.
-// A larger picture is decoded down to the smallest image still covering it on both sides: a
-// JPEG by the decoder's own power-of-two scaling, anything else at full size and scaled once.
-Decoded Decode(QIODevice& device, QSize largestDrawn);
+// The size a picture of the given natural size will be drawn at, when that is known before it is
+// decoded (the board's, in device pixels); invalid for not known.
+using DrawnSizeRule = std::function<QSize(QSize natural)>;
+
+// Checked against the header's claim, before a single pixel is allocated.
+bool WithinDecodedLimit(QSize size);
+
+// The size a picture is decoded at. With a drawn size known, each side no larger than that;
+// otherwise the smallest size of the picture's own shape still covering largestDrawn on both
+// sides (invalid for no bound). Never larger than the natural size.
+QSize DecodedSize(QSize natural, QSize largestDrawn, const DrawnSizeRule& drawnAt);
+
+// A picture larger than its decoded size is decoded down to it: a JPEG row by row while libjpeg
+// scales it by eighths, anything else at full size and scaled once. A JPEG that path does not
+// take on whole (damaged, CMYK) goes to Qt's decoder at a power-of-two fraction, which is kept
+// as it is without a drawn size, so a damaged file decodes exactly as it always has.
+Decoded Decode(QIODevice& device, QSize largestDrawn, const DrawnSizeRule& drawnAt = {});
 
 // The smallest JPEG scaling denominator (1, 2, 4 or 8) whose image still covers `needed`.
 int JpegScaleDenominator(QSize natural, QSize needed);

@@ -67,6 +67,12 @@ int NaturalPixels(int himetric, int pixelsPerInch)
     return Picture::MulDiv(himetric, pixelsPerInch, 2540);
 }
 
+QSize NaturalSizeAt(QSize pixels, int dpiX, int dpiY)
+{
+    return QSize(NaturalPixels(Picture::PixelsToHimetric(pixels.width()), dpiX),
+                 NaturalPixels(Picture::PixelsToHimetric(pixels.height()), dpiY));
+}
+
 QSize PuzzlePicture::NaturalSize(int dpiX, int dpiY) const
 {
     return QSize(NaturalPixels(picture_.GetWidth(), dpiX), NaturalPixels(picture_.GetHeight(), dpiY));

@@ -23,6 +23,10 @@ public:
     // The picture's own size in pixels at the screen's pixels per inch, which the board is
     // fitted to and the solution window shows.
     QSize NaturalSize(int dpiX, int dpiY) const;
+    // The size the picture will be drawn at, told before it is decoded; see Picture.
+    void SetDrawnSize(PictureDecoder::DrawnSizeRule rule) { picture_.SetDrawnSize(std::move(rule)); }
+    // Once the board holds the picture's pixels, the picture keeps a copy covering drawnSmall.
+    void KeepSmallCopyOnceShared(QSize drawnSmall) { picture_.KeepSmallCopyOnceShared(drawnSmall); }
 
     // A new puzzle's picture. Random: a picture file or picture-holding archive of folder (not its
     // sub-folders), never the one on show unless it is the only one, and a random picture of an
@@ -51,3 +55,5 @@ int ChooseAnotherZipIndex(int current, int count, RandomSource& random);
 
 // The picture's size in pixels at the given pixels per inch.
 int NaturalPixels(int himetric, int pixelsPerInch);
+// A picture of `pixels` (its own, at 96 per inch) at the given pixels per inch.
+QSize NaturalSizeAt(QSize pixels, int dpiX, int dpiY);

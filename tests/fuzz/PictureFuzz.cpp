@@ -57,6 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(again.LoadFromBuffer(data, std::uint32_t(size)));
     FUZZ_CHECK(again.Image() == picture.Image());
 
+    // Told it will be drawn small, a picture is decoded no larger (a JPEG row by row), and still
+    // knows its own size.
+    Picture small;
+    small.SetDrawnSize([](QSize) { return QSize(7, 5); });
+    if (small.LoadFromBuffer(data, std::uint32_t(size))) {
+        FUZZ_CHECK(small.Image().width() <= 7 && small.Image().height() <= 5);
+        FUZZ_CHECK(small.GetWidth() == picture.GetWidth() && small.GetHeight() == picture.GetHeight());
+    }
+
     // Transparency is laid over the board's black at load: the picture covers the whole
     // rectangle it is drawn into, whole or tile by tile.
     FUZZ_CHECK(!picture.Image().hasAlphaChannel());

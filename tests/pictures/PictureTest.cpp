@@ -266,21 +266,28 @@ TEST(PictureTest, DecodesNoLargerThanItWillBeDrawnAndKeepsTheNaturalSize)
         QSize drawn;
         QSize decoded;
         QSize natural = {1600, 1200};
+        QSize exactly = {};  // the drawn size told before decoding, when valid
     };
     const std::vector<Case> cases = {
         {"JPEG at a quarter, its decoder's own step", Encode(large, "JPEG"), {400, 300}, {400, 300}},
-        {"JPEG at half: a quarter would fall short", Encode(large, "JPEG"), {401, 300}, {800, 600}},
+        {"JPEG averaged down: a quarter would fall short", Encode(large, "JPEG"), {401, 300}, {401, 301}},
         {"JPEG smaller than the bound", Encode(large, "JPEG"), {2000, 2000}, {1600, 1200}},
         {"BMP scaled once, the wider need wins", Encode(large, "BMP"), {400, 200}, {400, 300}},
         {"GIF scaled once, the taller need wins", Encode(FourColour(160, 120), "GIF"), {40, 90}, {120, 90},
          {160, 120}},
         {"narrow picture taller than the bound", Encode(FourColour(300, 2000), "BMP"), {1600, 1000}, {300, 2000},
          {300, 2000}},
+        {"JPEG at the board's squashed size", Encode(large, "JPEG"), {}, {1448, 848}, {1600, 1200}, {1448, 848}},
+        {"BMP at the board's size", Encode(large, "BMP"), {}, {700, 650}, {1600, 1200}, {700, 650}},
+        {"JPEG widened by the board keeps its width", Encode(large, "JPEG"), {}, {1600, 600}, {1600, 1200},
+         {2000, 600}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Picture picture;
         picture.SetLargestDrawnSize(c.drawn);
+        if (c.exactly.isValid())
+            picture.SetDrawnSize([&c](QSize) { return c.exactly; });
         ASSERT_TRUE(LoadBytes(picture, c.bytes));
         EXPECT_EQ(picture.Image().size(), c.decoded);
         EXPECT_EQ(picture.GetWidth(), Picture::PixelsToHimetric(c.natural.width()));
@@ -293,6 +300,52 @@ TEST(PictureTest, DecodesNoLargerThanItWillBeDrawnAndKeepsTheNaturalSize)
         painter.end();
         EXPECT_TRUE(Near(canvas.pixelColor(1, 1), Qt::yellow)) << canvas.pixelColor(1, 1).name().toStdString();
         EXPECT_TRUE(Near(canvas.pixelColor(18, 18), Qt::yellow));
+    }
+}
+
+// A JPEG drawn smaller than its size is averaged down row by row as it decodes; it must look as
+// Qt's own decoder scaled smoothly would, whatever the JPEG's kind. A cut-off one is left to Qt's
+// decoder, which shows what the file has, and comes out at the drawn size all the same.
+TEST(PictureTest, JpegsDecodedRowByRowLookAsSmoothlyScaledOnes)
+{
+    QImage gradient(640, 480, QImage::Format_RGB32);
+    for (int y = 0; y < gradient.height(); ++y)
+        for (int x = 0; x < gradient.width(); ++x)
+            gradient.setPixel(x, y, qRgb(x * 255 / 639, y * 255 / 479, (x + y) * 255 / 1118));
+    const QByteArray baseline = Encode(gradient, "JPEG");
+    QByteArray progressive;
+    {
+        QBuffer out(&progressive);
+        out.open(QIODevice::WriteOnly);
+        QImageWriter writer(&out, "JPEG");
+        writer.setProgressiveScanWrite(true);
+        ASSERT_TRUE(writer.write(gradient));
+    }
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool whole;
+    } cases[] = {
+        {"colour", baseline, true},
+        {"greyscale", Encode(gradient.convertToFormat(QImage::Format_Grayscale8), "JPEG"), true},
+        {"progressive", progressive, true},
+        {"cut short", baseline.left(baseline.size() / 2), false},
+    };
+    const QSize board(301, 157);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Picture picture;
+        picture.SetDrawnSize([board](QSize) { return board; });
+        ASSERT_TRUE(LoadBytes(picture, c.bytes));
+        ASSERT_EQ(picture.Image().size(), board);
+        EXPECT_EQ(picture.Image().format(), QImage::Format_RGB32);
+        if (!c.whole)
+            continue;
+        const QImage expected = QImage::fromData(c.bytes).convertToFormat(QImage::Format_RGB32)
+                                    .scaled(board, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        for (int y = 1; y < board.height() - 1; ++y)
+            for (int x = 1; x < board.width() - 1; ++x)
+                ASSERT_TRUE(Near(picture.Image().pixelColor(x, y), expected.pixelColor(x, y), 6)) << x << "," << y;
     }
 }
 
