@@ -17,6 +17,12 @@ QLabel* AddPart(QStatusBar* bar, int share)
 
 } // namespace
 
+StatusFacts StatusFactsOf(const GameSession& session)
+{
+    const Position& shown = session.Current();
+    return StatusFacts{session.Moves(), session.RunningTime(), shown.N(), shown.Mode()};
+}
+
 GameStatusBar::GameStatusBar(FactsSource facts, QWidget* parent)
     : QStatusBar(parent), facts_(std::move(facts))
 {

@@ -16,6 +16,9 @@ struct StatusFacts {
     GameMode Mode = GameMode::TileSwap;
 };
 
+// The facts of the session's game as it stands.
+StatusFacts StatusFactsOf(const GameSession& session);
+
 // The line below the board: the moves, the running time as the scoreboard writes times, the size
 // and the mode, or the word of the last hint in place of the time, size and mode while it holds.
 // It reads the facts again every second while shown, on Refresh, and whenever the session changes.

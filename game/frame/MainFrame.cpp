@@ -24,27 +24,20 @@ QString RunningProgramFolder()
     return folder;
 }
 
-Profile* OwnOrShared(Profile* shared, std::unique_ptr<Profile>& own)
-{
-    if (shared == nullptr)
-        own = std::make_unique<Profile>();
-    return shared ? shared : own.get();
-}
-
 } // namespace
 
 MainFrame::MainFrame(MainFrameOptions options)
-    : profile_(OwnOrShared(options.SharedProfile, ownProfile_)),
+    : ownProfile_(options.SharedProfile ? nullptr : std::make_unique<Profile>()),
+      profile_(options.SharedProfile ? options.SharedProfile : ownProfile_.get()),
       sounds_(options.Sounds ? std::move(options.Sounds) : SoundPlayer::CreateDefault()),
       session_(options.Clock ? *options.Clock : systemClock_, random_),
+      programFolder_(options.ProgramFolder.isEmpty() ? RunningProgramFolder() : options.ProgramFolder),
       puzzle_(random_),
       commands_(this),
       kept_(*profile_, session_),
       gameSounds_(*sounds_, [this] { return settings_.Sound; })
 {
     // The settings come before the window; the program's folder is the first-run picture folder.
-    programFolder_ = options.ProgramFolder.isEmpty() ? RunningProgramFolder()
-                                                     : options.ProgramFolder;
     settings_.Folder = programFolder_;
     settings_.LoadSettings(*profile_);
 
@@ -111,10 +104,7 @@ void MainFrame::CreateBars()
     });
     connect(menus_, &GameMenus::NewCommandStyleChanged, toolbar_, &GameToolbar::SetNewDropDown);
 
-    statusBar_ = new GameStatusBar([this] {
-        const Position& shown = session_.Current();
-        return StatusFacts{session_.Moves(), session_.RunningTime(), shown.N(), shown.Mode()};
-    }, this);
+    statusBar_ = new GameStatusBar([this] { return StatusFactsOf(session_); }, this);
     setStatusBar(statusBar_);
     connect(hints_, &HintFlow::Worded, statusBar_, &GameStatusBar::SetHint);
     connect(note_, &FewestMovesNote::Noted, statusBar_, &GameStatusBar::ShowNote);
@@ -129,11 +119,6 @@ void MainFrame::ShowStatusBar(bool shown)
     statusBar_->Refresh();
     if (frameReady_)
         layout()->activate();
-}
-
-HintFlash* MainFrame::Flash() const
-{
-    return hints_->Flash();
 }
 
 // Undo and Redo follow every move, so their shortcuts work only when there is something to do.

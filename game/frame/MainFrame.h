@@ -19,7 +19,6 @@
 class BoardView;
 class GameMenus;
 class GameStatusBar;
-class HintFlash;
 class HintFlow;
 class FewestMovesNote;
 class PlayerProgress;
@@ -51,7 +50,7 @@ public:
     CommandTable& Commands() { return commands_; }
     GameMenus& Menus() { return *menus_; }
     GameStatusBar* StatusLine() const { return statusBar_; }
-    HintFlash* Flash() const;
+    HintFlow* Hints() const { return hints_; }
 
     // Toolbar state: shown, and dock 1 top / 2 bottom / 3 floating.
     GameToolbar* Toolbar() const { return toolbar_; }

@@ -9,6 +9,7 @@
 #include "GameMenus.h"
 #include "GameStatusBar.h"
 #include "HintFlash.h"
+#include "HintFlow.h"
 #include "MainFrame.h"
 #include "OpenPictureDialog.h"
 #include "MessageBoxAnswerer.h"
@@ -634,12 +635,12 @@ TEST_F(MainFrameTest, SwapHintFlashesUntilAMoveAndKeepsTheGameOffTheScoreboard)
     frame->Session().Arrange(*Apply(*Apply(solved, Move::Swap({0, 0}, {1, 0})), Move::Swap({1, 2}, {2, 2})));
     frame->Commands().Dispatch(Id::Hint);
     const int tile = frame->View()->Shown().TileWidth();
-    EXPECT_EQ(frame->Flash()->Cells().back().topLeft(), QPoint(tile, 0));
+    EXPECT_EQ(frame->Hints()->Flash()->Cells().back().topLeft(), QPoint(tile, 0));
     EXPECT_TRUE(frame->StatusLine()->Text().endsWith("Best: 2 swaps to go"));
     Press(*frame, 0, 0);
-    EXPECT_TRUE(frame->Flash()->Flashing()) << "a selection leaves the position as it was";
+    EXPECT_TRUE(frame->Hints()->Flash()->Flashing()) << "a selection leaves the position as it was";
     Press(*frame, 1, 0);
-    EXPECT_FALSE(frame->Flash()->Flashing());
+    EXPECT_FALSE(frame->Hints()->Flash()->Flashing());
 
     CongratulationsAnswerer answerer("Cheat");
     Press(*frame, 1, 2);
@@ -660,9 +661,9 @@ TEST_F(MainFrameTest, SlideHintCountsTileMovesAndTheFinishComparesWithTheFewest)
     const Position solved = Position::Solved(3, GameMode::Slider);
     frame->Session().Arrange(*Apply(*Apply(solved, Move::Slide({1, 2})), Move::Slide({1, 1})));
     frame->Commands().Dispatch(Id::Hint);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->Flash()->Flashing(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->Hints()->Flash()->Flashing(); }));
     const ShownBoard board = frame->View()->Shown();
-    EXPECT_EQ(frame->Flash()->Cells().front().topLeft(), QPoint(board.TileWidth(), 2 * board.TileHeight()));
+    EXPECT_EQ(frame->Hints()->Flash()->Cells().front().topLeft(), QPoint(board.TileWidth(), 2 * board.TileHeight()));
     EXPECT_TRUE(frame->StatusLine()->Text().endsWith("Best: 2 tile moves to go"));
 
     CongratulationsAnswerer answerer("Cheat");
