@@ -104,10 +104,24 @@ QRectF PieceOf(int tile, const ShownBoard& board, qreal ratio)
 
 const QImage& BoardPicture::Tiles(const Picture& picture, int n, int width, int height, qreal ratio)
 {
-    if (tiles_.isNull() || picture.Serial() != pictureKey_ || n != n_ || width != width_ || height != height_
-        || ratio != ratio_)
+    const bool samePuzzle = !tiles_.isNull() && picture.Serial() == pictureKey_ && n == n_ && width == width_
+        && height == height_;
+    if (samePuzzle && ratio != ratio_ && picture.Image().width() < tiles_.width())
+        Rescale(ratio);
+    else if (!samePuzzle || ratio != ratio_)
         Cut(picture, n, width, height, ratio);
     return tiles_;
+}
+
+// The board moved to a screen of another pixel ratio after the picture kept only a small copy:
+// the cut it has is the sharpest source left.
+void BoardPicture::Rescale(qreal ratio)
+{
+    ShowGrid(std::nullopt);
+    const QSize device(qMax(static_cast<int>(std::lround(width_ * ratio)), 1),
+                       qMax(static_cast<int>(std::lround(height_ * ratio)), 1));
+    tiles_ = tiles_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    ratio_ = ratio;
 }
 
 void BoardPicture::Cut(const Picture& picture, int n, int width, int height, qreal ratio)

@@ -66,6 +66,7 @@ public:
 
 private:
     void Cut(const Picture& picture, int n, int width, int height, qreal ratio);
+    void Rescale(qreal ratio);
     // Draws the pieces' grid lines in the colour given, or takes them out.
     void ShowGrid(std::optional<QRgb> grid);
     // The lines' pixels in device pixels: down at each home column, across at each home row.

@@ -169,6 +169,23 @@ TEST_F(BoardPainterTest, CutPictureFollowsSizeAndPictureChanges)
     EXPECT_NE(tiles_.Tiles(picture_, 5, 150, 100).cacheKey(), fiveByFive.cacheKey());
 }
 
+// A picture decoded at the board's size becomes the board's cut without a copy; the picture then
+// keeps only a small copy, and a move to a screen of another pixel ratio rescales the cut.
+TEST_F(BoardPainterTest, APictureOfTheBoardsSizeIsTakenAsItIs)
+{
+    Picture alone = TiledPicture();
+    alone.KeepSmallCopyOnceShared(QSize(20, 20));
+    EXPECT_EQ(alone.Image().size(), QSize(Side, Side)) << "nobody else holds its pixels";
+
+    EXPECT_EQ(tiles_.Tiles(picture_, N, Side, Side).constBits(), picture_.Image().constBits());
+    picture_.KeepSmallCopyOnceShared(QSize(20, 20));
+    EXPECT_EQ(picture_.Image().size(), QSize(20, 20));
+    const QImage& sharp = tiles_.Tiles(picture_, N, Side, Side, 2.0);
+    ASSERT_EQ(sharp.size(), QSize(2 * Side, 2 * Side));
+    // Two device pixels into tile 1: scaled up from the small copy it would still be half tile 0.
+    EXPECT_TRUE(Near(sharp.pixelColor(2 * Tile + 2, 10), TileColour(1)));
+}
+
 TEST_F(BoardPainterTest, KeyboardCursorIsADashedFrameThatLeavesNoTrace)
 {
     look_.SelColour = 2;
