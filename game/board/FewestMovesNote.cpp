@@ -16,8 +16,10 @@ void FewestMovesNote::GameStarted()
     ++game_;
     fewest_ = -1;
     solved_ = false;
-    if (session_.Moves() != 0)
+    if (session_.Moves() != 0) {
+        fewest_ = session_.KeptFewest();  // the start is gone; the run that began it may have told
         return;
+    }
     const Position& start = session_.Current();
     const HintPosition asked = HintPositionOf(start);
     if (start.Mode() == GameMode::TileSwap) {

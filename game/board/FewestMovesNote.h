@@ -11,8 +11,9 @@
 // position needs is worked out: for tile swap at once (tiles less cycles), for the slider on 3 x 3
 // and 4 x 4 on a worker (shortest, in single-tile moves, so it is set beside the tiles moved
 // rather than the game's count, where a slide of a line is one move). When the player solves the
-// game, the note says both. Larger sliders have no such count, and a game carried over from an
-// earlier run with moves already made has lost its start: neither gets a note.
+// game, the note says both. A game carried over from an earlier run with moves already made has
+// lost its start, and takes the fewest that run worked out (GameSession::KeptFewest). Larger
+// sliders have no such count, and get no note.
 class FewestMovesNote : public QObject, public SessionListener {
     Q_OBJECT
 public:

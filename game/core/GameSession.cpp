@@ -61,11 +61,14 @@ void GameSession::StartGame(StartRoute route, int n, GameMode mode)
     Tell(&SessionListener::GameStarted);
 }
 
-void GameSession::ResumeGame(const Position& position, int moves, long elapsed, bool hintsUsed)
+void GameSession::ResumeGame(const Position& position, int moves, long elapsed, bool hintsUsed, int tilesMoved,
+                             int keptFewest)
 {
     BeginGame(position);
     moves_ = moves;
     hintsUsed_ = hintsUsed;
+    tilesMoved_ = tilesMoved;
+    keptFewest_ = keptFewest;
     startTime_ = clock_.Now() - elapsed;
     Tell(&SessionListener::Changed);
     Tell(&SessionListener::GameStarted);
@@ -78,6 +81,7 @@ void GameSession::BeginGame(const Position& position)
     marks_.Deselect();
     moves_ = 0;
     tilesMoved_ = 0;
+    keptFewest_ = -1;
     elapsed_ = 0;
     finished_ = false;
     hintsUsed_ = false;

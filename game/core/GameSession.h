@@ -72,7 +72,11 @@ public:
     // clock), no moves, not finished, nothing selected, the clock started.
     void StartGame(StartRoute route, int n, GameMode mode);
     // A game carried over from an earlier run: its position, count and time so far go on.
-    void ResumeGame(const Position& position, int moves, long elapsed, bool hintsUsed);
+    void ResumeGame(const Position& position, int moves, long elapsed, bool hintsUsed, int tilesMoved = 0,
+                    int keptFewest = -1);
+    // The fewest moves from the start of a resumed game, as it was worked out in the run that
+    // began it; -1 when unknown or the game was not resumed.
+    int KeptFewest() const { return keptFewest_; }
 
     // A press on a cell. Tile swap: selects a tile, deselects it when pressed again, or swaps it
     // with the selected one. Slider: slides the tile towards the hole.
@@ -117,6 +121,7 @@ private:
     BoardMarks marks_;
     int moves_ = 0;
     int tilesMoved_ = 0;
+    int keptFewest_ = -1;
     std::int64_t startTime_ = 0;
     long elapsed_ = 0;
     bool finished_ = false;

@@ -17,6 +17,8 @@ struct SavedGame {
     int Moves = 0;
     long Elapsed = 0;     // seconds played
     bool Hints = false;   // a hint was shown
+    int TilesMoved = -1;  // single tiles moved so far; negative when not kept
+    int Fewest = -1;      // the fewest moves from the game's start, as the finish note counts them; negative: unknown
 };
 
 // Whether slides can solve an n x n arrangement given row by row, the hole as -1.

@@ -14,10 +14,13 @@ std::optional<KeptRecord> KeptGame::Take(int n, GameMode mode)
 
 void KeptGame::Resume(const KeptRecord& kept)
 {
-    session_.ResumeGame(kept.At, kept.Saved.Moves, kept.Saved.Elapsed, kept.Saved.Hints);
+    // A game kept without its tiles moved cannot be set beside its fewest.
+    const bool counted = kept.Saved.TilesMoved >= 0;
+    session_.ResumeGame(kept.At, kept.Saved.Moves, kept.Saved.Elapsed, kept.Saved.Hints,
+                        counted ? kept.Saved.TilesMoved : 0, counted ? kept.Saved.Fewest : -1);
 }
 
-void KeptGame::Store(const std::string& picture, int zipIndex)
+void KeptGame::Store(const std::string& picture, int zipIndex, int fewest)
 {
     if (session_.Finished())
         return SavedGameStore::Forget(profile_);
@@ -31,6 +34,8 @@ void KeptGame::Store(const std::string& picture, int zipIndex)
     saved.Moves = session_.Moves();
     saved.Elapsed = session_.RunningTime();
     saved.Hints = session_.HintsUsed();
+    saved.TilesMoved = session_.TilesMoved();
+    saved.Fewest = fewest;
     SavedGameStore::Store(profile_, saved);
 }
 

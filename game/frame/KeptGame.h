@@ -25,9 +25,9 @@ public:
     std::optional<KeptRecord> Take(int n, GameMode mode);
     // Carries a taken game on in the session: its position, count, time and hints go on.
     void Resume(const KeptRecord& kept);
-    // Keeps the game in play, on its picture (empty: the built-in one); a finished game is not
-    // kept.
-    void Store(const std::string& picture, int zipIndex);
+    // Keeps the game in play, on its picture (empty: the built-in one), with the fewest moves
+    // from its start (negative: unknown) for the note at its finish; a finished game is not kept.
+    void Store(const std::string& picture, int zipIndex, int fewest);
 
     void Completed(const GameResult& result) override;
 

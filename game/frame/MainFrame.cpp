@@ -141,7 +141,7 @@ void MainFrame::closeEvent(QCloseEvent* event)
 {
     SaveSettings();
     const PictureSource& source = puzzle_.Source();
-    kept_.Store(source.IsBuiltIn() ? std::string() : source.Path.toStdString(), source.ZipIndex);
+    kept_.Store(source.IsBuiltIn() ? std::string() : source.Path.toStdString(), source.ZipIndex, note_->Fewest());
     event->accept();
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

@@ -21,6 +21,8 @@ void Store(Profile& profile, const SavedGame& saved)
     profile.WriteProfileInt(section, "Moves", saved.Moves);
     profile.WriteProfileInt(section, "Elapsed", static_cast<int>(saved.Elapsed));
     profile.WriteProfileInt(section, "Hints", saved.Hints ? 1 : 0);
+    profile.WriteProfileInt(section, "TilesMoved", saved.TilesMoved);
+    profile.WriteProfileInt(section, "Fewest", saved.Fewest);
 }
 
 SavedGame Load(const Profile& profile)
@@ -35,6 +37,8 @@ SavedGame Load(const Profile& profile)
     saved.Moves = profile.GetProfileInt(section, "Moves", Missing);
     saved.Elapsed = profile.GetProfileInt(section, "Elapsed", Missing);
     saved.Hints = profile.GetProfileInt(section, "Hints", 0) != 0;
+    saved.TilesMoved = profile.GetProfileInt(section, "TilesMoved", Missing);
+    saved.Fewest = profile.GetProfileInt(section, "Fewest", Missing);
     return saved;
 }
 

@@ -713,6 +713,40 @@ TEST_F(MainFrameTest, AGameInPlayGoesOnAtTheNextStartUnlessItsPictureIsGoneOrItI
     EXPECT_EQ(profile_.GetProfileString("Game", "Position", "none"), "none") << "a finished game is not kept";
 }
 
+// The tiles moved and the fewest from the start travel with a kept game, so that its finish can
+// still be set beside the fewest; a game kept by an older run, without them, gets no note.
+TEST_F(MainFrameTest, AResumedGameIsStillComparedWithTheFewestFromItsStart)
+{
+    auto frame = Start();
+    frame->Commands().Dispatch(Id::SizeFor(3));
+    const int fewest = SwapsToGo(HintPositionOf(frame->Session().Current()));
+    const Position solved = Position::Solved(3, GameMode::TileSwap);
+    frame->Session().Arrange(*Apply(*Apply(solved, Move::Swap({0, 0}, {1, 0})), Move::Swap({1, 2}, {2, 2})));
+    Press(*frame, 0, 0);
+    Press(*frame, 1, 0);
+    const int tilesMoved = frame->Session().TilesMoved();
+    frame->close();
+
+    frame = Start();
+    EXPECT_EQ(frame->Session().TilesMoved(), tilesMoved);
+    CongratulationsAnswerer answerer;
+    Press(*frame, 1, 2);
+    Press(*frame, 2, 2);
+    EXPECT_EQ(frame->StatusLine()->Text(), QString("Solved: 2 swaps; the fewest possible was %1.").arg(fewest));
+
+    frame->Commands().Dispatch(Id::Jumble);
+    frame->Session().Arrange(*Apply(*Apply(solved, Move::Swap({0, 0}, {1, 0})), Move::Swap({1, 2}, {2, 2})));
+    Press(*frame, 0, 0);
+    Press(*frame, 1, 0);
+    frame->close();
+    profile_.WriteProfileString("Game", "TilesMoved", QString());
+    frame = Start();
+    ASSERT_EQ(frame->Session().Moves(), 1);
+    Press(*frame, 1, 2);
+    Press(*frame, 2, 2);
+    EXPECT_FALSE(frame->StatusLine()->Text().contains("fewest")) << frame->StatusLine()->Text().toStdString();
+}
+
 // Drags as a file manager makes them: each is offered to the window, then dropped on the board.
 TEST_F(MainFrameTest, DroppedPicturesAndArchivesOpenAndAnythingElseIsRefused)
 {
