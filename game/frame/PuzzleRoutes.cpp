@@ -107,12 +107,12 @@ bool PuzzleRoutes::FitNewPicture(bool random)
 {
     const bool loaded = puzzle_.Load(random, settings_.Folder);
     const bool toolbarShown = toolbar_.Placement().Shown;
-    board_.SetBoardSize(fitter_.BoardFor(NaturalSize(), settings_.Dimension, toolbarShown));
+    const QSize natural = NaturalSize();
+    board_.SetBoardSize(fitter_.BoardFor(natural, settings_.Dimension, toolbarShown));
     // A big picture was decoded at the board's size: the board takes those pixels for its cut,
     // and the picture keeps what the solution window shows.
     board_.CutPicture(settings_.Dimension);
-    const QSize solution = SolutionDisplaySize(NaturalSize().width(), NaturalSize().height());
-    puzzle_.KeepSmallCopyOnceShared(solution * LargestPixelRatio());
+    puzzle_.KeepSmallCopyOnceShared(SolutionDisplaySize(natural.width(), natural.height()) * LargestPixelRatio());
     fitter_.KeepOnScreen();
     return loaded;
 }
