@@ -59,7 +59,11 @@ private:
     void Tick()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || modal == last_)
+        // Taken only once it has stayed on top for a whole tick: a page shows through for a moment
+        // while the box over it closes, before the page itself goes on, and that is not a visit.
+        const bool settled = modal == candidate_;
+        candidate_ = modal;
+        if (!modal || !modal->isVisible() || modal == last_ || !settled)
             return;
         last_ = modal;
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -78,6 +82,7 @@ private:
     std::vector<Step> steps_;
     size_t next_ = 0;
     QPointer<QWidget> last_;
+    QPointer<QWidget> candidate_;
     QTimer timer_;
     QStringList seen_;
 };
